@@ -1,0 +1,19 @@
+# Interface targets that every Korvan target links: korvan::warnings and korvan::sanitize.
+
+add_library(korvan_warnings INTERFACE)
+add_library(korvan::warnings ALIAS korvan_warnings)
+target_compile_options(korvan_warnings INTERFACE
+    -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Woverloaded-virtual -Wsuggest-override
+    -Wcast-qual -Wformat=2 -Wimplicit-fallthrough -Wzero-as-null-pointer-constant
+    -Wmissing-declarations -Wduplicated-cond -Wlogical-op -Wextra-semi -Wundef)
+if(KORVAN_WERROR)
+    target_compile_options(korvan_warnings INTERFACE -Werror)
+endif()
+
+add_library(korvan_sanitize INTERFACE)
+add_library(korvan::sanitize ALIAS korvan_sanitize)
+if(KORVAN_SANITIZE)
+    set(_korvan_san -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+    target_compile_options(korvan_sanitize INTERFACE ${_korvan_san})
+    target_link_options(korvan_sanitize INTERFACE ${_korvan_san})
+endif()

@@ -1,0 +1,17 @@
+# Fails unless the program needs nothing but the C and C++ runtimes (and, in a sanitizer build,
+# the sanitizer runtimes). Run as: cmake -DPROGRAM=<path> -P CheckCoreLinks.cmake
+execute_process(COMMAND ldd "${PROGRAM}" OUTPUT_VARIABLE libs RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "ldd failed on ${PROGRAM}")
+endif()
+string(REPLACE "\n" ";" lines "${libs}")
+foreach(line IN LISTS lines)
+    string(STRIP "${line}" line)
+    if(line STREQUAL "")
+        continue()
+    endif()
+    if(NOT line MATCHES "^(linux-vdso|/lib64/ld-linux|ld-linux|libstdc\\+\\+|libm\\.|libgcc_s|libc\\.|libasan|libubsan)")
+        message(FATAL_ERROR "korvan_core pulls in a library it must not need: ${line}")
+    endif()
+endforeach()
+message(STATUS "korvan_core needs only the C and C++ runtimes")
