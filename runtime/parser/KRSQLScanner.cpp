@@ -490,4 +490,9 @@ std::string TKRSQLScanner::UnescapeQuoted(const std::string &Text, char Quote) c
     return Result;
 }
 
+std::string TKRSQLScanner::QuoteString(const std::string &Value) const
+{
+    return AnsiQuotedStr(Value, GetStringQuote());
+}
+
 } // namespace korvan

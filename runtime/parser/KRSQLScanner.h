@@ -85,6 +85,8 @@ public:
     virtual std::string ProcessName(const std::string &S) const;
     //! Undoes the escaping of a quoted section's text: a doubled Quote stands for one.
     virtual std::string UnescapeQuoted(const std::string &Text, char Quote) const;
+    //! A string value as a literal of the dialect: in string quotes, inner quotes doubled.
+    virtual std::string QuoteString(const std::string &Value) const;
 
     //! Parentheses deeper than this end the parse with an error instead of exhausting the stack.
     static constexpr int MaxLevel = 256;

@@ -1,0 +1,163 @@
+#include "parser/KRCollection.h"
+
+#include "framework/KRText.h"
+#include "parser/KRSelectParser.h"
+
+namespace korvan {
+
+namespace KRText {
+
+std::string ProcessKeyword(const TKRSelectParser *Parser, const std::string &Word)
+{
+    return Parser != nullptr ? Parser->ProcessKeyword(Word) : Word;
+}
+
+std::string ProcessFunction(const TKRSelectParser *Parser, const std::string &Name)
+{
+    return Parser != nullptr ? Parser->ProcessFunction(Name) : Name;
+}
+
+std::string ProcessName(const TKRSelectParser *Parser, const std::string &Name)
+{
+    if (Parser == nullptr)
+        return Name;
+    const TKRSQLScanner &Scanner = *Parser->Scanner();
+    // A Paradox-style file name such as customer.DB is one name, dots included.
+    if (AnsiLowerCase(Name).find(".db") != std::string::npos && Scanner.GetQuoteIdentifiers()) {
+        const char Quote = Scanner.GetIdentQuote();
+        const bool Quoted = Name.size() > 1 && Name.front() == Quote && Name.back() == Quote;
+        return Quoted ? Name : AnsiQuotedStr(Name, Quote);
+    }
+    return Scanner.ProcessName(Name);
+}
+
+std::string ProcessNamePart(const TKRSelectParser *Parser, const std::string &Name)
+{
+    if (Parser == nullptr)
+        return Name;
+    const TKRSQLScanner &Scanner = *Parser->Scanner();
+    // Only a quoted name can hold a dot: "a.b" must not come back as two parts.
+    if (Name.find('.') != std::string::npos && Scanner.GetQuoteIdentifiers() && Scanner.NeedQuotes(Name))
+        return AnsiQuotedStr(Name, Scanner.GetIdentQuote());
+    return ProcessName(Parser, Name);
+}
+
+std::string ProcessAlias(const TKRSelectParser *Parser, const std::string &Alias)
+{
+    if (Parser == nullptr)
+        return Alias;
+    const TKRSQLScanner &Scanner = *Parser->Scanner();
+    if (Scanner.GetProcessAliases())
+        return ProcessName(Parser, Alias);
+    // An alias such as Total Sales, or one that is a keyword, reads back only in quotes.
+    if (Scanner.GetQuoteIdentifiers()
+            && (!Scanner.IsIdentifier(Alias) || Scanner.IsKeyword(Alias) || Scanner.IsFunction(Alias)))
+        return AnsiQuotedStr(Alias, Scanner.GetIdentQuote());
+    return Alias;
+}
+
+std::string QuoteString(const TKRSelectParser *Parser, const std::string &Value)
+{
+    return Parser != nullptr ? Parser->Scanner()->QuoteString(Value) : AnsiQuotedStr(Value, '\'');
+}
+
+} // namespace KRText
+
+TKRCollectionItem::TKRCollectionItem(TCollection *Collection)
+    : TCollectionItem(Collection)
+{}
+
+void TKRCollectionItem::SetParser(TKRSelectParser *Value)
+{
+    FParser = Value;
+}
+
+void TKRCollectionItem::Assign(const TPersistent *Source)
+{
+    if (const auto *Other = dynamic_cast<const TKRCollectionItem *>(Source)) {
+        // An item in a list belongs to the list's parser; taking the source's would leave it
+        // pointing at a parser that may go away first.
+        const auto *List = dynamic_cast<const TKRCollection *>(Collection());
+        SetParser(List != nullptr && List->Parser() != nullptr ? List->Parser() : Other->FParser);
+        return;
+    }
+    TCollectionItem::Assign(Source);
+}
+
+std::string TKRCollectionItem::ProcessFunction(const std::string &Name) const
+{
+    return KRText::ProcessFunction(FParser, Name);
+}
+
+std::string TKRCollectionItem::ProcessKeyword(const std::string &Word) const
+{
+    return KRText::ProcessKeyword(FParser, Word);
+}
+
+TKRCollection::TKRCollection(TCollectionItemClass AItemClass, TPersistent *Owner)
+    : TCollection(AItemClass, Owner)
+{}
+
+void TKRCollection::SetParser(TKRSelectParser *Value)
+{
+    if (Value == FParser)
+        return;
+    FParser = Value;
+    for (int I = 0; I < Count(); ++I)
+        Items(I)->SetParser(Value);
+}
+
+TKRCollectionItem *TKRCollection::Add()
+{
+    auto *Item = static_cast<TKRCollectionItem *>(TCollection::Add());
+    Item->SetParser(FParser);
+    return Item;
+}
+
+TKRCollectionItem *TKRCollection::Insert(int Index)
+{
+    auto *Item = static_cast<TKRCollectionItem *>(TCollection::Insert(Index));
+    Item->SetParser(FParser);
+    return Item;
+}
+
+TKRCollectionItem *TKRCollection::Items(int Index) const
+{
+    return static_cast<TKRCollectionItem *>(TCollection::Items(Index));
+}
+
+void TKRCollection::SetItems(int Index, const TKRCollectionItem *Value)
+{
+    TKRCollectionItem *Item = Items(Index);
+    if (Item != Value)
+        Item->Assign(Value);
+}
+
+void TKRCollection::Assign(const TPersistent *Source)
+{
+    TCollection::Assign(Source);
+    if (FParser != nullptr)
+        for (int I = 0; I < Count(); ++I)
+            Items(I)->SetParser(FParser);
+}
+
+std::string TKRCollection::ProcessKeyword(const std::string &Word) const
+{
+    return KRText::ProcessKeyword(FParser, Word);
+}
+
+TKRStringList::TKRStringList(TKRSelectParser *Parser)
+    : FParser(Parser)
+{}
+
+std::string TKRStringList::ProcessName(const std::string &Name) const
+{
+    return FParser != nullptr ? FParser->Scanner()->ProcessName(Name) : Name;
+}
+
+std::string TKRStringList::ProcessKeyword(const std::string &Word) const
+{
+    return KRText::ProcessKeyword(FParser, Word);
+}
+
+} // namespace korvan

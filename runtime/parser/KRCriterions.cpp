@@ -1,0 +1,153 @@
+#include "parser/KRCriterions.h"
+
+#include "parser/KRSelectParser.h"
+#include "resources/KRResource.h"
+
+namespace korvan {
+
+std::string GetFilterAsString(TKRCriterionFilter Filter)
+{
+    switch (Filter) {
+    case cfAll:
+        return SFilterAll;
+    case cfAny:
+        return SFilterAny;
+    case cfNone:
+        return SFilterNone;
+    case cfNotAll:
+        return SFilterNotAll;
+    }
+    return "";
+}
+
+TKRCriterion::TKRCriterion(TCollection *Collection)
+    : TKRCollectionItem(Collection)
+    , FSubItems(std::make_unique<TKRCriterions>(this))
+    , FRightSide(std::make_unique<TKRFunctionDefs>(this, &ItemClassOf<TKRFunctionDef>))
+    , FLeftSide(std::make_unique<TKRFunctionDef>())
+{}
+
+TKRCriterion::~TKRCriterion()
+{
+    FRightSide.reset();
+    FLeftSide.reset();
+    FSubItems.reset();
+}
+
+void TKRCriterion::SetSubItems(const TKRCriterions *Value)
+{
+    if (Value != FSubItems.get())
+        FSubItems->Assign(Value);
+}
+
+void TKRCriterion::SetRightSide(const TKRFunctionDefs *Value)
+{
+    if (Value != FRightSide.get())
+        FRightSide->Assign(Value);
+}
+
+void TKRCriterion::SetLeftSide(const TKRFunctionDef *Value)
+{
+    if (Value != FLeftSide.get())
+        FLeftSide->Assign(Value);
+}
+
+void TKRCriterion::Assign(const TPersistent *Source)
+{
+    TKRCollectionItem::Assign(Source);
+    if (const auto *Other = dynamic_cast<const TKRCriterion *>(Source)) {
+        FLeftSide->Assign(Other->FLeftSide.get());
+        FLeftSide->SetParser(FParser);
+        FOperator = Other->FOperator;
+        FRightSide->Assign(Other->FRightSide.get());
+        FSubItems->Assign(Other->FSubItems.get());
+    }
+}
+
+void TKRCriterion::SetParser(TKRSelectParser *Value)
+{
+    TKRCollectionItem::SetParser(Value);
+    FLeftSide->SetParser(Value);
+    FRightSide->SetParser(Value);
+    FSubItems->SetParser(Value);
+    if (Value != nullptr && Value->Operators()->Count() > 0
+            && Value->Operators()->FindByCaption(FOperator) == nullptr)
+        FOperator = Value->Operators()->Items(0)->Caption();
+}
+
+// Exactly the operator's number of operands is written: a missing one as a blank, extra ones not
+// at all. IN carries its list in one right-side node, which writes the parentheses itself.
+std::string TKRCriterion::GetScript() const
+{
+    if (FSubItems->Count() > 0)
+        return FSubItems->GetScript();
+    std::string Right;
+    const auto *List = dynamic_cast<const TKRCriterions *>(Collection());
+    if (List != nullptr && List->Parser() != nullptr) {
+        if (const TKROperator *Op = List->Parser()->Operators()->FindByCaption(FOperator)) {
+            const int Operands = FRightSide->Count();
+            for (int I = 0; I < Op->Count(); ++I) {
+                Right += I < Operands ? FRightSide->Items(I)->GetScript() : " ";
+                if (I < Operands - 1)
+                    Right += " " + ProcessKeyword(Op->Relate()) + " ";
+            }
+        }
+    } else
+        Right = FRightSide->GetScript();
+    std::string Result = FLeftSide->GetScript() + " " + ProcessKeyword(FOperator);
+    return Right.empty() ? Result : Result + " " + Right;
+}
+
+TKRCriterions::TKRCriterions(TPersistent *Owner, TCollectionItemClass AItemClass)
+    : TKRCollection(AItemClass, Owner)
+{}
+
+TKRCriterions::~TKRCriterions()
+{
+    Clear();
+}
+
+void TKRCriterions::Assign(const TPersistent *Source)
+{
+    TKRCollection::Assign(Source);
+    if (const auto *Other = dynamic_cast<const TKRCriterions *>(Source))
+        FFilter = Other->FFilter;
+}
+
+std::string TKRCriterions::GetScript() const
+{
+    if (Count() == 0)
+        return "";
+    const bool Negated = FFilter == cfNone || FFilter == cfNotAll;
+    const std::string Connector = ProcessKeyword(FFilter == cfAll || FFilter == cfNone ? " AND " : " OR ");
+    std::string Result;
+    for (int I = 0; I < Count(); ++I) {
+        if (I > 0)
+            Result += "\r\n  ";
+        Result += "(" + Items(I)->GetScript() + ")";
+        if (I < Count() - 1)
+            Result += Connector;
+    }
+    if (Negated)
+        Result = ProcessKeyword("NOT") + " (" + Result + ")";
+    if (dynamic_cast<const TKRCriterion *>(Owner()) == nullptr)
+        Result += "\r\n";
+    return Result;
+}
+
+std::string TKRWhereItems::GetScript() const
+{
+    const std::string Text = TKRCriterions::GetScript();
+    return Text.empty() ? Text : ProcessKeyword("WHERE") + "\r\n  " + Text;
+}
+
+// HAVING needs a GROUP BY, which the parser derives from the SELECT list just before it asks.
+std::string TKRHavingItems::GetScript() const
+{
+    if (Parser() == nullptr || Parser()->GroupByItems()->Count() == 0)
+        return "";
+    const std::string Text = TKRCriterions::GetScript();
+    return Text.empty() ? Text : ProcessKeyword("HAVING") + "\r\n  " + Text;
+}
+
+} // namespace korvan

@@ -1,0 +1,190 @@
+// TKRSelectParser: construction, the model it owns, letter case and writing the statement.
+#include "parser/KRSelectParser.h"
+
+#include "framework/KRText.h"
+
+namespace korvan {
+
+TKRSelectParser::TKRSelectParser() = default;
+
+// The parts go in the reverse order of their dependencies: the tables still reach the ORDER BY
+// list while they die (they take their entries with them).
+TKRSelectParser::~TKRSelectParser()
+{
+    FScriptFormat.reset();
+    FOperators.reset();
+    FAggregates.reset();
+    FHavingItems.reset();
+    FTableDefs.reset();
+    FOrderByItems.reset();
+    FGroupByItems.reset();
+    FWhereItems.reset();
+    FScanner.reset();
+}
+
+void TKRSelectParser::AfterConstruction()
+{
+    TPersistent::AfterConstruction();
+    FScanner = CreateScanner();
+    FTableDefs = CreateTableDefs();
+    FTableDefs->SetParser(this);
+    FWhereItems = CreateWhereItems();
+    FWhereItems->SetParser(this);
+    FHavingItems = CreateHavingItems();
+    FHavingItems->SetParser(this);
+    FGroupByItems = std::make_unique<TKRGroupByItems>(this);
+    FOrderByItems = std::make_unique<TKROrderByItems>(this);
+    FAggregates = std::make_unique<TStringList>();
+    DefineAggregates();
+    FOperators = std::make_unique<TKROperators>();
+    DefineOperators();
+    FScriptFormat = std::make_unique<TKRScriptFormat>();
+}
+
+std::unique_ptr<TKRSQLScanner> TKRSelectParser::CreateScanner()
+{
+    return Construct<TKRSQLScanner>();
+}
+
+std::unique_ptr<TKRTableDefs> TKRSelectParser::CreateTableDefs()
+{
+    return std::make_unique<TKRTableDefs>();
+}
+
+std::unique_ptr<TKRWhereItems> TKRSelectParser::CreateWhereItems()
+{
+    return std::make_unique<TKRWhereItems>(this);
+}
+
+std::unique_ptr<TKRHavingItems> TKRSelectParser::CreateHavingItems()
+{
+    return std::make_unique<TKRHavingItems>(this);
+}
+
+void TKRSelectParser::SetTableDefs(const TKRTableDefs *Value)
+{
+    if (Value != FTableDefs.get())
+        FTableDefs->Assign(Value);
+}
+
+void TKRSelectParser::SetWhereItems(const TKRWhereItems *Value)
+{
+    if (Value != FWhereItems.get())
+        FWhereItems->Assign(Value);
+}
+
+void TKRSelectParser::SetOrderByItems(const TKROrderByItems *Value)
+{
+    if (Value != FOrderByItems.get())
+        FOrderByItems->Assign(Value);
+}
+
+void TKRSelectParser::SetGroupByItems(const TKRGroupByItems *Value)
+{
+    if (Value != FGroupByItems.get())
+        FGroupByItems->Assign(Value);
+}
+
+void TKRSelectParser::SetHavingItems(const TKRHavingItems *Value)
+{
+    if (Value != FHavingItems.get())
+        FHavingItems->Assign(Value);
+}
+
+void TKRSelectParser::SetAggregates(const TStrings &Value)
+{
+    if (&Value == FAggregates.get())
+        return;
+    FAggregates->Assign(&Value);
+    UpperCaseItems(*FAggregates);
+    FAggregates->Sort();
+}
+
+void TKRSelectParser::SetOperators(const TKROperators *Value)
+{
+    if (Value != FOperators.get())
+        FOperators->Assign(Value);
+}
+
+void TKRSelectParser::SetScriptFormat(const TKRScriptFormat *Value)
+{
+    if (Value != FScriptFormat.get())
+        FScriptFormat->Assign(Value);
+}
+
+std::string TKRSelectParser::GetCommaAggregates() const
+{
+    return "SUM,MIN,MAX,AVG,COUNT";
+}
+
+std::string TKRSelectParser::GetExpression()
+{
+    const std::string Tables = FTableDefs->GetScript();
+    if (Tables.empty())
+        return "";
+    std::string Result = ProcessKeyword("SELECT") + " ";
+    if (GetDistinct())
+        Result += ProcessKeyword("DISTINCT") + " ";
+    Result += Tables + FWhereItems->GetScript();
+    // GROUP BY is derived here, and HAVING is written only after a GROUP BY.
+    Result += FGroupByItems->GetScript();
+    Result += FHavingItems->GetScript();
+    return Result + FOrderByItems->GetScript();
+}
+
+bool TKRSelectParser::IsJoinDef(const std::string &Word) const
+{
+    return SameText(Word, "INNER") || SameText(Word, "LEFT") || SameText(Word, "RIGHT")
+            || SameText(Word, "FULL");
+}
+
+void TKRSelectParser::DefineAggregates()
+{
+    FAggregates->Clear();
+    FAggregates->SetCommaText(GetCommaAggregates());
+    UpperCaseItems(*FAggregates);
+    FAggregates->Sort();
+}
+
+void TKRSelectParser::DefineOperators()
+{
+    FOperators->LoadDefaults();
+}
+
+bool TKRSelectParser::GetDistinct() const
+{
+    return FDistinct;
+}
+
+void TKRSelectParser::SetDistinct(bool Value)
+{
+    FDistinct = Value;
+}
+
+// Nothing of an earlier statement survives: a reused parser starts like a new one.
+void TKRSelectParser::Clear()
+{
+    FTableDefs->Clear();
+    FWhereItems->Clear();
+    FGroupByItems->Clear();
+    FHavingItems->Clear();
+    FOrderByItems->Clear();
+    FWhereItems->SetFilter(cfAll);
+    FHavingItems->SetFilter(cfAll);
+    SetDistinct(false);
+    FLastTableName.clear();
+    FLastTableAlias.clear();
+    FScanner->SetExpression("");
+}
+
+std::string TKRSelectParser::ProcessKeyword(const std::string &Word) const
+{
+    return ApplyFormatMode(FScriptFormat->KeywordsFormat(), Word);
+}
+
+std::string TKRSelectParser::ProcessFunction(const std::string &Name) const
+{
+    return ApplyFormatMode(FScriptFormat->FunctionsFormat(), Name);
+}
+
+} // namespace korvan

@@ -1,0 +1,108 @@
+// The FROM list: tables and stored procedures with their output fields and joins.
+#pragma once
+
+#include "parser/KRFieldDefs.h"
+#include "parser/KRJoinDefs.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace korvan {
+
+enum TKRTableDefType : std::uint8_t { qttTable, qttStoredProc };
+
+class TKRTableDefs;
+
+//! One entry of the FROM list. Its alias follows its name until it is given one of its own.
+class TKRTableDef : public TKRCollectionItem
+{
+public:
+    explicit TKRTableDef(TCollection *Collection = nullptr);
+    //! Frees the fields and joins, drops the joins into this table and the ORDER BY entries that
+    //! start with its name and a dot.
+    ~TKRTableDef() override;
+
+    const std::string &Alias() const { return FAlias; }
+    //! Renames the joins that pointed at the old alias, then stores the new one.
+    void SetAlias(const std::string &Value);
+    const std::string &Name() const { return FName; }
+    //! An alias equal to the old name follows the new name.
+    void SetName(const std::string &Value);
+    TKRTableDefType TableType() const { return FTableType; }
+    void SetTableType(TKRTableDefType Value) { FTableType = Value; }
+    //! Owned; Owner is this table.
+    TKRFieldDefs *FieldDefs() const { return FFieldDefs.get(); }
+    void SetFieldDefs(const TKRFieldDefs *Value);
+    TKRJoinDefs *JoinDefs() const { return FJoinDefs.get(); }
+    void SetJoinDefs(const TKRJoinDefs *Value);
+    //! The table list this table is in, or null.
+    TKRTableDefs *TableDefs() const;
+
+    //! Copies the parser, alias, fields and name; not the type and not the joins.
+    void Assign(const TPersistent *Source) override;
+    void SetParser(TKRSelectParser *Value) override;
+    //! Called by the constructor, so they make the lists of this very class.
+    virtual std::unique_ptr<TKRFieldDefs> CreateFieldDefs();
+    virtual std::unique_ptr<TKRJoinDefs> CreateJoinDefs();
+    std::string ProcessAlias(const std::string &Alias) const { return KRText::ProcessAlias(FParser, Alias); }
+    //! ":p1, :p2" in "(...)" for a stored procedure with input parameters, else empty.
+    std::string GetParamsScript() const;
+    //! Two blanks, the name, the parameters and the alias.
+    std::string GetEntryScript() const;
+    //! The FROM entry: GetEntryScript and, inside a table list, the join chain.
+    virtual std::string GetScript() const;
+
+private:
+    std::string FAlias;
+    std::unique_ptr<TKRFieldDefs> FFieldDefs;
+    std::unique_ptr<TKRJoinDefs> FJoinDefs;
+    std::string FName;
+    TKRTableDefType FTableType = qttTable;
+};
+
+//! The FROM list. The parser creates it and gives it its parser; it has no owner.
+class TKRTableDefs : public TKRCollection
+{
+public:
+    explicit TKRTableDefs(TCollectionItemClass AItemClass = &ItemClassOf<TKRTableDef>);
+    ~TKRTableDefs() override;
+
+    TKRTableDef *Add() { return static_cast<TKRTableDef *>(TKRCollection::Add()); }
+    TKRTableDef *Insert(int Index) { return static_cast<TKRTableDef *>(TKRCollection::Insert(Index)); }
+    TKRTableDef *Items(int Index) const { return static_cast<TKRTableDef *>(TKRCollection::Items(Index)); }
+
+    //! The first table whose Name (resp. Alias) is exactly Value, or null.
+    TKRTableDef *FindByName(const std::string &Value) const;
+    TKRTableDef *FindByAlias(const std::string &Value) const;
+    //! The number of fields of all tables.
+    int GetFieldCount() const;
+    //! The field, in any table, whose SelectIndex is Index (the last one found), or null.
+    TKRFieldDef *FieldDefs(int Index) const;
+    //! Base, or Base followed by the first number that makes it an alias no field uses; with Force
+    //! never Base itself.
+    std::string GetUniqueAlias(const std::string &Base, bool Force) const;
+    //! Renames a field whose name another field of its table uses as alias: b AS b1.
+    void UpdateFieldAliases();
+    //! Every join that pointed at OldAlias points at NewAlias.
+    void UpdateTableAlias(const std::string &OldAlias, const std::string &NewAlias);
+    //! Ends an update and brings the field aliases in order, on every call.
+    void EndUpdate() override;
+    //! Whether some join of the list joins Table (by its alias).
+    bool IsTableJoined(const TKRTableDef *Table) const;
+    //! Drops every join whose joined table is gone. Excluded takes no part (it is being destroyed).
+    void UpdateJoins(const TKRTableDef *Excluded = nullptr);
+    //! The SELECT list and the FROM clause, without the word SELECT.
+    virtual std::string GetScript() const;
+
+    //! The chain of joins that starts at Root, as it follows Root's entry in the FROM list. The
+    //! tables whose joins it wrote are added to Written.
+    std::string GetJoinChain(const TKRTableDef *Root, std::vector<const TKRTableDef *> &Written) const;
+
+private:
+    std::string GetFieldsScript() const;
+    std::string GetTablesScript() const;
+};
+
+} // namespace korvan
