@@ -108,6 +108,28 @@ void TKRSQLScanner::Init()
     FTokenStart = 1;
 }
 
+TKRScanMark TKRSQLScanner::Mark() const
+{
+    return { FPosition, FToken, FLevel, FInString, FQuoteChar, FTokenKind, FLine, FColumn, FBlankCount,
+        FEmptyLiteralPending, FTokenQuote, FTokenStart };
+}
+
+void TKRSQLScanner::Restore(const TKRScanMark &Value)
+{
+    FPosition = Value.Position;
+    FToken = Value.Token;
+    FLevel = Value.Level;
+    FInString = Value.InString;
+    FQuoteChar = Value.QuoteChar;
+    FTokenKind = Value.TokenKind;
+    FLine = Value.Line;
+    FColumn = Value.Column;
+    FBlankCount = Value.BlankCount;
+    FEmptyLiteralPending = Value.EmptyLiteralPending;
+    FTokenQuote = Value.TokenQuote;
+    FTokenStart = Value.TokenStart;
+}
+
 void TKRSQLScanner::SetPosition(int Value)
 {
     if (Value == FPosition)

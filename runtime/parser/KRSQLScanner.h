@@ -10,6 +10,23 @@
 
 namespace korvan {
 
+//! Everything a scan position is: a mark taken before reading lets the parser step back to it.
+struct TKRScanMark
+{
+    int Position = 1;
+    std::string Token;
+    int Level = 0;
+    bool InString = false;
+    char QuoteChar = '\0';
+    TTokenKind TokenKind = tkUnknown;
+    int Line = 1;
+    int Column = 1;
+    int BlankCount = 0;
+    bool EmptyLiteralPending = false;
+    char TokenQuote = '\0';
+    int TokenStart = 1;
+};
+
 /*!
  * Line and Column are 1-based; Column counts bytes from the start of the line, and only CR LF
  * breaks a line. A dialect scanner changes the character classes, the quotes and the word lists
@@ -51,6 +68,10 @@ public:
     void SetFunctions(const TStrings &Value);
     //! Copies the words as they are: operations are searched one by one, in order.
     void SetOperations(const TStrings &Value);
+
+    //! The whole scan state, to come back to with Restore (without counting the text again).
+    TKRScanMark Mark() const;
+    void Restore(const TKRScanMark &Value);
 
     void SetPosition(int Value) override;
     std::string GetTokenPlus() override;

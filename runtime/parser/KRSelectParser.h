@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace korvan {
 
@@ -77,6 +78,10 @@ public:
 
     //! The statement as text, written from the model.
     std::string Expression() { return GetExpression(); }
+    //! Reads a statement into the model, which it replaces; an empty or blank text empties it.
+    //! A syntax error goes to OnParserError when one is set, else it is raised as EKRParserError;
+    //! an unterminated string and a nesting limit are always raised.
+    void SetExpression(const std::string &Text);
 
     virtual std::unique_ptr<TKRSQLScanner> CreateScanner();
     virtual std::unique_ptr<TKRTableDefs> CreateTableDefs();
@@ -94,11 +99,45 @@ public:
     //! Empties the model, resets the condition filters and gives the scanner an empty text.
     virtual void Clear();
 
+    virtual void DoParse();
+    virtual void DoParseBegin();
+    virtual void DoParseSelectClause();
+    virtual void DoParseIntoClause();
+    virtual void DoParseFieldDef();
+    virtual void DoParseFieldDefs();
+    virtual void DoParseFromClause();
+    virtual void DoParseTableDef();
+    virtual void DoParseProcParams();
+    virtual void DoParseJoinDef();
+    virtual void DoParseTableDefs();
+    virtual void DoParseWhereClause();
+    virtual void DoParseGroupByClause();
+    virtual void DoParseHavingClause();
+    virtual void DoParseOrderByClause();
+    virtual void DoParseAppendix();
+    //! Reads a WHERE or HAVING condition into List, up to the first token it does not take.
+    virtual void DoParseCriterions(TKRCriterions *List);
+    /*!
+     * Reads one value into Root (cleared first) and returns the table its last qualifier names,
+     * or the table made for a "*". The expression ends at a token of one of the Terminators kinds
+     * (or tkEnd) that is not one of StopWords (comma text). With UseQualifiedNames an identifier
+     * is named as written with its qualifiers; without, by its last part.
+     */
+    virtual TKRTableDef *DoParseExpression(TKRFunctionDef *Root, TTokenKinds Terminators,
+            const std::string &StopWords, bool UseQualifiedNames);
+    //! Reports a syntax error at Token: code 1, or 2 for the end of the text.
+    virtual void ProcessError(const std::string &Token, int Line, int Column);
+
     //! Text in the letter case of ScriptFormat; an empty text stays empty.
     std::string ProcessKeyword(const std::string &Word) const;
     std::string ProcessFunction(const std::string &Name) const;
 
 protected:
+    //! The name the model stores for the current token: its text with the quoting undone.
+    virtual std::string GetTokenName() const;
+    //! Whether the current token is a word that ends a FROM entry (a keyword or a join word).
+    bool IsEntryEnd() const;
+
     std::unique_ptr<TKRSQLScanner> FScanner;
     TKRSelectState FState = ssBegin;
     std::unique_ptr<TKRTableDefs> FTableDefs;
@@ -113,6 +152,51 @@ protected:
     std::string FLastTableAlias;
     TKRParserErrorEvent FOnParserError;
     std::unique_ptr<TKRScriptFormat> FScriptFormat;
+    //! Set when the last DoParseExpression ended at a ")" that belongs to its caller; that ")" is
+    //! then the current token.
+    bool FHandedBack = false;
+
+private:
+    struct TExprValue;
+    struct TCondition;
+
+    // Reading values (DoParseExpression).
+    bool ReadValue(TExprValue &Value, bool InCall);
+    bool ReadOperand(TExprValue &Value, bool InCall, bool &Empty);
+    bool ReadName(TExprValue &Value);
+    bool ReadCall(TExprValue &Value);
+    bool IsTerminator() const;
+    void ApplyValue(const TExprValue &Value, TKRFunctionDef &Node) const;
+    bool Fail();
+
+    // Reading conditions (DoParseCriterions).
+    bool ReadConditionList(TKRCriterions &Out, bool Nested, bool &SingleBare);
+    bool ReadCondition(TCondition &Condition);
+    bool ReadComparison(TKRCriterion &Criterion);
+    bool ReadOperator(TKRCriterion &Criterion, const TKROperator *&Operator);
+    bool ReadOperands(TKRCriterion &Criterion, const TKROperator &Operator);
+
+    // The FROM clause.
+    TKRTableDef *TakeTableDef(const std::string &Key, bool StandAlone);
+    void PlaceField(const TKRFieldDef &Field, TKRTableDef *Table);
+    void FinishFromClause();
+    bool ReadNameList(std::string &Item);
+
+    //! Expression state: the field has its alias; the expression's tables and the context.
+    bool FAliased = false;
+    TTokenKinds FTerminators;
+    std::vector<std::string> FStopWords;
+    bool FQualifiedNames = false;
+    TKRTableDef *FExprTable = nullptr;
+    TKRFunctionDef *FExprRoot = nullptr;
+    //! The table definitions that FROM entries named, in their order.
+    std::vector<const TKRTableDef *> FFromEntries;
+    //! Output fields read without a qualifier, and copies of them.
+    std::vector<const TKRFieldDef *> FUnqualified;
+    //! An unqualified * was read in the SELECT list.
+    bool FStarRead = false;
+    //! The parameters of the stored procedure being read, before its table definition is known.
+    TKRTableDef *FProcParams = nullptr;
 };
 
 } // namespace korvan

@@ -1,0 +1,339 @@
+// TKRSelectParser: reading one value (DoParseExpression) - a name, a literal, a call, "*", or
+// operands joined by arithmetic operations.
+#include "framework/KRText.h"
+#include "parser/KRSelectParser.h"
+
+#include <algorithm>
+
+namespace korvan {
+
+//! One value as read, before it is put into a node.
+struct TKRSelectParser::TExprValue
+{
+    bool Present = false; //!< something was read
+    TKRFunctionKind Kind = fkUnknown;
+    std::string Name; //!< node name: the last part of a name, a call's head, a literal
+    std::string QualifiedName; //!< a name with its qualifiers as written, each part quoted as needed
+    std::string Text; //!< the value as SQL text, as an expression or a call writes it
+    std::vector<TExprValue> Args;
+    bool IsName = false;
+    bool Qualified = false;
+    bool IsCall = false;
+    bool Star = false;
+    bool Expression = false;
+};
+
+bool TKRSelectParser::Fail()
+{
+    FState = ssError;
+    return false;
+}
+
+bool TKRSelectParser::IsTerminator() const
+{
+    if (FScanner->TokenKind() == tkEnd)
+        return true;
+    if (!FTerminators.Contains(FScanner->TokenKind()))
+        return false;
+    for (const std::string &Word : FStopWords)
+        if (SameText(Word, FScanner->Token()))
+            return false;
+    return true;
+}
+
+std::string TKRSelectParser::GetTokenName() const
+{
+    return FScanner->TokenValue();
+}
+
+// name | name "." name ... | name "." "*" | name "(" args ")"
+bool TKRSelectParser::ReadName(TExprValue &Value)
+{
+    const bool FunctionWord = FScanner->TokenKind() == tkFunction;
+    std::vector<std::string> Parts{ GetTokenName() };
+    FScanner->GetNextToken();
+    while (FScanner->Token() == "." && FScanner->BlankCount() == 0 && FScanner->TokenKind() == tkDelim) {
+        FScanner->GetNextToken();
+        const TTokenKind Kind = FScanner->TokenKind();
+        if (FScanner->Token() == "*" && Kind == tkOperation) {
+            // t.* : every column of one table.
+            std::string Qualifier;
+            for (const std::string &Part : Parts)
+                Qualifier += (Qualifier.empty() ? "" : ".") + Part;
+            if (!FQualifiedNames) {
+                FExprTable = FTableDefs->FindByAlias(Qualifier);
+                if (FExprTable == nullptr) {
+                    FExprTable = FTableDefs->Add();
+                    FExprTable->SetAlias(Qualifier);
+                }
+            }
+            FScanner->GetNextToken();
+            Value.Present = true;
+            Value.Star = true;
+            Value.Text = KRText::ProcessName(this, Qualifier) + ".*";
+            return true;
+        }
+        const bool NameToken =
+                Kind == tkIdent || Kind == tkFunction || Kind == tkIdentString || Kind == tkString;
+        if (!NameToken || FScanner->Token().empty())
+            return Fail();
+        Parts.push_back(GetTokenName());
+        FScanner->GetNextToken();
+    }
+
+    std::string Qualified;
+    for (const std::string &Part : Parts)
+        Qualified += (Qualified.empty() ? "" : ".") + KRText::ProcessNamePart(this, Part);
+    Value.Present = true;
+    if (FScanner->Token() == "(" && FScanner->TokenKind() == tkDelim) {
+        // A call, whatever the kind of its name: UPPER(b) is a function in every dialect.
+        Value.Name = Parts.size() > 1 ? Qualified : (FunctionWord ? ProcessFunction(Parts[0]) : Parts[0]);
+        return ReadCall(Value);
+    }
+    Value.IsName = true;
+    Value.Kind = fkIdentifier;
+    Value.Name = Parts.back();
+    Value.QualifiedName = Qualified;
+    Value.Text = Qualified;
+    if (Parts.size() > 1) {
+        Value.Qualified = true;
+        std::string Qualifier;
+        for (std::size_t I = 0; I + 1 < Parts.size(); ++I)
+            Qualifier += (Qualifier.empty() ? "" : ".") + Parts[I];
+        // In conditions a qualifier is part of the name and adds no table.
+        if (!FQualifiedNames) {
+            FExprTable = FTableDefs->FindByAlias(Qualifier);
+            if (FExprTable == nullptr) {
+                FExprTable = FTableDefs->Add();
+                FExprTable->SetAlias(Qualifier);
+            }
+        }
+    }
+    return true;
+}
+
+// "(" [value {"," value}] ")" ; the current token is the "(". The nesting depth is bounded by the
+// scanner, which refuses a "(" beyond its limit.
+bool TKRSelectParser::ReadCall(TExprValue &Value)
+{
+    Value.Present = true;
+    Value.IsCall = true;
+    Value.Kind = fkFunction;
+    FScanner->GetNextToken();
+    if (FScanner->Token() == ")" && FScanner->TokenKind() == tkDelim) {
+        FScanner->GetNextToken();
+        Value.Args.emplace_back();
+        Value.Text = Value.Name + "()";
+        return true;
+    }
+    std::string Arguments;
+    for (;;) {
+        TExprValue Argument;
+        if (!ReadValue(Argument, true))
+            return false;
+        if (!Argument.Present)
+            return Fail();
+        Arguments += (Value.Args.empty() ? "" : ", ") + Argument.Text;
+        Value.Args.push_back(std::move(Argument));
+        if (FScanner->TokenKind() == tkDelim && FScanner->Token() == ",") {
+            FScanner->GetNextToken();
+            continue;
+        }
+        if (FScanner->TokenKind() == tkDelim && FScanner->Token() == ")") {
+            FScanner->GetNextToken();
+            break;
+        }
+        // A keyword, AS or the end of the text while the call is still open.
+        return Fail();
+    }
+    Value.Text = Value.Name + "(" + Arguments + ")";
+    return true;
+}
+
+bool TKRSelectParser::ReadOperand(TExprValue &Value, bool InCall, bool &Empty)
+{
+    Empty = false;
+    if (IsTerminator()) {
+        Empty = true;
+        return true;
+    }
+    const std::string Token = FScanner->Token();
+    const TTokenKind Kind = FScanner->TokenKind();
+    if (Token == "*" && Kind == tkOperation) {
+        FScanner->GetNextToken();
+        Value.Present = true;
+        Value.Star = true;
+        Value.Text = "*";
+        if (!FQualifiedNames && FTableDefs->Count() == 0) {
+            FExprTable = FTableDefs->Add();
+            const bool Closed = FScanner->TokenKind() == tkEnd || SameText(FScanner->Token(), "FROM")
+                    || (FScanner->Token() == ")" && FScanner->TokenKind() == tkDelim);
+            if (!Closed)
+                return Fail();
+        }
+        if (!InCall && !FQualifiedNames)
+            FStarRead = true;
+        return true;
+    }
+    if (Token == "(" && Kind == tkDelim)
+        return ReadCall(Value);
+    switch (Kind) {
+    case tkIdent:
+    case tkFunction:
+        return ReadName(Value);
+    case tkIdentString:
+        // "Smith" is a name, 'Smith' a string; an empty quoted text is an empty string.
+        if (!Token.empty() && FScanner->TokenQuote() != FScanner->GetStringQuote())
+            return ReadName(Value);
+        [[fallthrough]];
+    case tkString: {
+        const std::string Text = FScanner->TokenValue();
+        const auto IsQuote = [](char C) { return C == '\'' || C == '"'; };
+        // A value that itself starts and ends with a quote gets one more pair, which the writer
+        // strips again: '''a''' stays '''a'''.
+        Value.Name =
+                Text.size() >= 2 && IsQuote(Text.front()) && IsQuote(Text.back()) ? "'" + Text + "'" : Text;
+        Value.Text = KRText::QuoteString(this, Text);
+        Value.Kind = fkString;
+        Value.Present = true;
+        FScanner->GetNextToken();
+        return true;
+    }
+    case tkInteger:
+    case tkFloat:
+        Value.Name = Token;
+        Value.Text = Token;
+        Value.Kind = Kind == tkInteger ? fkInteger : fkFloat;
+        Value.Present = true;
+        FScanner->GetNextToken();
+        return true;
+    default:
+        return Fail();
+    }
+}
+
+// operand {operation operand}
+bool TKRSelectParser::ReadValue(TExprValue &Value, bool InCall)
+{
+    bool Empty = false;
+    if (!ReadOperand(Value, InCall, Empty))
+        return false;
+    if (Empty)
+        return true;
+    while (FScanner->TokenKind() == tkOperation && !IsTerminator()) {
+        const std::string Operation = FScanner->Token();
+        if (Value.Star)
+            return Fail();
+        FScanner->GetNextToken();
+        // a + + 1: two operations in a row.
+        if (FScanner->TokenKind() == tkOperation)
+            return Fail();
+        TExprValue Next;
+        if (!ReadOperand(Next, InCall, Empty))
+            return false;
+        if (Empty || Next.Star)
+            return Fail();
+        Value.Text += " " + Operation + " " + Next.Text;
+        Value.Expression = true;
+        Value.Kind = fkExpression;
+        Value.IsName = Value.IsCall = Value.Qualified = false;
+        Value.Args.clear();
+    }
+    return true;
+}
+
+void TKRSelectParser::ApplyValue(const TExprValue &Value, TKRFunctionDef &Node) const
+{
+    const bool Argument = &Node != FExprRoot;
+    if (Value.Expression) {
+        Node.SetKind(fkExpression);
+        Node.SetName(Value.Text);
+    } else if (Value.Star) {
+        Node.SetKind(fkUnknown);
+        Node.SetName(Argument ? "*" : "");
+    } else if (Value.IsCall) {
+        Node.SetKind(fkFunction);
+        Node.SetName(Value.Name);
+        for (const TExprValue &Arg : Value.Args)
+            ApplyValue(Arg, *Node.Arguments()->Add());
+    } else if (Value.IsName) {
+        Node.SetKind(fkIdentifier);
+        // A field is named by its last part and belongs to its qualifier's table; a call argument
+        // read with a qualifier, and every name in a condition, keeps the qualified name.
+        const bool AsWritten = FQualifiedNames
+                || (Argument && (Value.Qualified || Value.Name.find('.') != std::string::npos));
+        Node.SetName(AsWritten ? Value.QualifiedName : Value.Name);
+    } else if (Value.Present) {
+        Node.SetKind(Value.Kind);
+        Node.SetName(Value.Name);
+    }
+}
+
+TKRTableDef *TKRSelectParser::DoParseExpression(
+        TKRFunctionDef *Root, TTokenKinds Terminators, const std::string &StopWords, bool UseQualifiedNames)
+{
+    FHandedBack = false;
+    FExprTable = nullptr;
+    FAliased = false;
+    if (Root == nullptr)
+        return nullptr;
+    Root->Clear();
+    FTerminators = Terminators;
+    TStringList Stop;
+    Stop.SetCommaText(StopWords);
+    FStopWords.assign(Stop.begin(), Stop.end());
+    FQualifiedNames = UseQualifiedNames;
+    FExprRoot = Root;
+
+    TExprValue Value;
+    if (!ReadValue(Value, false))
+        return FExprTable;
+    if (!Value.Present) {
+        Fail();
+        return FExprTable;
+    }
+    // Only an output field has an alias: the SELECT list reads with AS as a stop word.
+    const bool MayAlias = std::find_if(FStopWords.begin(), FStopWords.end(), [](const std::string &Word) {
+        return SameText(Word, "AS");
+    }) != FStopWords.end();
+    auto *Field = MayAlias ? dynamic_cast<TKRFieldDef *>(Root) : nullptr;
+    std::string Alias;
+    for (;;) {
+        const TTokenKind Kind = FScanner->TokenKind();
+        if (Kind == tkKeyword && SameText(FScanner->Token(), "AS") && !IsTerminator()) {
+            if (Field == nullptr || FAliased) {
+                Fail();
+                return FExprTable;
+            }
+            FScanner->GetNextToken();
+            const TTokenKind AliasKind = FScanner->TokenKind();
+            if ((AliasKind != tkIdent && AliasKind != tkIdentString) || FScanner->Token().empty()) {
+                Fail();
+                return FExprTable;
+            }
+        } else {
+            // SELECT a b FROM t: a name right after a complete value is its alias.
+            const bool Name = Kind == tkIdent
+                    || (Kind == tkIdentString && !FScanner->Token().empty()
+                            && FScanner->TokenQuote() != FScanner->GetStringQuote());
+            if (!Name || Field == nullptr || FAliased)
+                break;
+        }
+        Alias = GetTokenName();
+        FAliased = true;
+        FScanner->GetNextToken();
+    }
+    if (FScanner->TokenKind() == tkDelim && FScanner->Token() == ")")
+        FHandedBack = true;
+    else if (!IsTerminator() && !(FScanner->TokenKind() == tkDelim && FScanner->Token() == ",")) {
+        // Two operands in a row without an operation between them.
+        Fail();
+        return FExprTable;
+    }
+    ApplyValue(Value, *Root);
+    if (FAliased)
+        Field->SetAlias(Alias);
+    return FExprTable;
+}
+
+} // namespace korvan
