@@ -172,6 +172,8 @@ private:
     // Reading conditions (DoParseCriterions).
     bool ReadConditionList(TKRCriterions &Out, bool Nested, bool &SingleBare);
     bool ReadCondition(TCondition &Condition);
+    void BuildConditionList(
+            std::vector<TCondition> &Items, const std::vector<bool> &Ands, TKRCriterions &Out);
     bool ReadComparison(TKRCriterion &Criterion);
     bool ReadOperator(TKRCriterion &Criterion, const TKROperator *&Operator);
     bool ReadOperands(TKRCriterion &Criterion, const TKROperator &Operator);

@@ -72,8 +72,12 @@ bool TKRSelectParser::ReadConditionList(TKRCriterions &Out, bool Nested, bool &S
     std::vector<bool> Ands;
     for (;;) {
         TCondition Condition;
-        if (!ReadCondition(Condition))
+        if (!ReadCondition(Condition)) {
+            // What was read before the fault stays in the model.
+            Ands.resize(Items.empty() ? 0 : Items.size() - 1);
+            BuildConditionList(Items, Ands, Out);
             return false;
+        }
         Items.push_back(std::move(Condition));
         const bool And = TokenIs(*FScanner, "AND") && FScanner->TokenKind() == tkKeyword;
         const bool Or = TokenIs(*FScanner, "OR") && FScanner->TokenKind() == tkKeyword;
@@ -82,15 +86,22 @@ bool TKRSelectParser::ReadConditionList(TKRCriterions &Out, bool Nested, bool &S
         Ands.push_back(And);
         FScanner->GetNextToken();
     }
+    SingleBare = Items.size() == 1 && Items[0].Shape == TCondition::Simple && !Items[0].Parenthesised;
+    BuildConditionList(Items, Ands, Out);
     if (Nested && !(FScanner->TokenKind() == tkDelim && FScanner->Token() == ")"))
         return Fail();
+    return true;
+}
 
-    SingleBare = Items.size() == 1 && Items[0].Shape == TCondition::Simple && !Items[0].Parenthesised;
+// Puts the conditions of one level into Out: one negated condition alone negates the level.
+void TKRSelectParser::BuildConditionList(
+        std::vector<TCondition> &Items, const std::vector<bool> &Ands, TKRCriterions &Out)
+{
     // NOT (...) alone on its level negates the level itself.
     if (Items.size() == 1 && Items[0].Shape == TCondition::Negated) {
         MoveItems(*Items[0].List, Out);
         Out.SetFilter(Items[0].List->Filter());
-        return true;
+        return;
     }
     std::vector<TKRCriterion *> Criteria;
     for (TCondition &Condition : Items) {
@@ -122,7 +133,6 @@ bool TKRSelectParser::ReadConditionList(TKRCriterions &Out, bool Nested, bool &S
             Criteria[I]->SetCollection(Run->SubItems());
         Run->SubItems()->SetFilter(cfAll);
     }
-    return true;
 }
 
 // [NOT ...] ( "(" list ")" | comparison )
