@@ -88,7 +88,8 @@ std::string TKRCriterion::GetScript() const
             const int Operands = FRightSide->Count();
             for (int I = 0; I < Op->Count(); ++I) {
                 Right += I < Operands ? FRightSide->Items(I)->GetScript() : " ";
-                if (I < Operands - 1)
+                // The relate word stands only between two written operands: BETWEEN 1 AND 2.
+                if (I < Operands - 1 && I < Op->Count() - 1)
                     Right += " " + ProcessKeyword(Op->Relate()) + " ";
             }
         }

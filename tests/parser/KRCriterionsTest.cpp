@@ -123,6 +123,9 @@ TEST(KRCriterion, WritesAsManyOperandsAsItsOperatorTakes)
         // A missing operand is a blank; the relate word stands only between operands that exist.
         { "BETWEEN", { "1" }, "x BETWEEN 1 " },
         { "IS NULL", { "1", "2" }, "x IS NULL" },
+        // Operands beyond the operator's count are not written, nor a relate word for them.
+        { "BETWEEN", { "1", "2", "3" }, "x BETWEEN 1 AND 2" },
+        { "=", { "1", "2" }, "x = 1" },
         { "IS NOT NULL", {}, "x IS NOT NULL" },
         { "~~", { "1" }, "x ~~" },
     };

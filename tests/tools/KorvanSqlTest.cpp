@@ -1,0 +1,259 @@
+// korvan-sql as the programs that drive it see it: exit status, standard output, standard error.
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct TRun
+{
+    int Status = -1;
+    std::string Out;
+    std::string Err;
+};
+
+std::string ReadFile(const fs::path &Path)
+{
+    std::ifstream File(Path, std::ios::binary);
+    return { std::istreambuf_iterator<char>(File), std::istreambuf_iterator<char>() };
+}
+
+void WriteFile(const fs::path &Path, const std::string &Text)
+{
+    std::ofstream(Path, std::ios::binary) << Text;
+}
+
+std::string Data(const std::string &Name)
+{
+    return ReadFile(fs::path(KORVAN_SQL_DATA) / Name);
+}
+
+//! Each test gets a scratch folder for the tool's input, output and the files it is given.
+class KorvanSql : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        std::string Pattern = (fs::path(::testing::TempDir()) / "korvan-sql-XXXXXX").string();
+        ASSERT_NE(mkdtemp(Pattern.data()), nullptr);
+        Scratch = Pattern;
+    }
+
+    void TearDown() override { fs::remove_all(Scratch); }
+
+    fs::path File(const std::string &Name, const std::string &Text)
+    {
+        WriteFile(Scratch / Name, Text);
+        return Scratch / Name;
+    }
+
+    //! Runs the tool with Args, Input on its standard input; files, not pipes, so nothing can block.
+    TRun Run(const std::vector<std::string> &Args, const std::string &Input = "")
+    {
+        const fs::path In = File("stdin", Input);
+        const fs::path Out = Scratch / "stdout";
+        const fs::path Err = Scratch / "stderr";
+        posix_spawn_file_actions_t Actions;
+        posix_spawn_file_actions_init(&Actions);
+        posix_spawn_file_actions_addopen(&Actions, 0, In.c_str(), O_RDONLY, 0);
+        posix_spawn_file_actions_addopen(&Actions, 1, Out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        posix_spawn_file_actions_addopen(&Actions, 2, Err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        std::vector<std::string> Argv{ KORVAN_SQL };
+        Argv.insert(Argv.end(), Args.begin(), Args.end());
+        std::vector<char *> Pointers;
+        for (std::string &Arg : Argv)
+            Pointers.push_back(Arg.data());
+        Pointers.push_back(nullptr);
+        TRun Result;
+        pid_t Child = 0;
+        const int Spawned = posix_spawn(&Child, KORVAN_SQL, &Actions, nullptr, Pointers.data(), environ);
+        posix_spawn_file_actions_destroy(&Actions);
+        EXPECT_EQ(Spawned, 0) << "cannot start " << KORVAN_SQL;
+        int WaitStatus = 0;
+        if (Spawned == 0 && waitpid(Child, &WaitStatus, 0) == Child && WIFEXITED(WaitStatus))
+            Result.Status = WEXITSTATUS(WaitStatus);
+        Result.Out = ReadFile(Out);
+        Result.Err = ReadFile(Err);
+        return Result;
+    }
+
+    std::string Usage()
+    {
+        const TRun Help = Run({ "--help" });
+        EXPECT_EQ(Help.Status, 0);
+        return Help.Out;
+    }
+
+    fs::path Scratch;
+};
+
+struct TRenderCase
+{
+    std::vector<std::string> Args;
+    std::string Input;
+    std::string Expected;
+};
+
+TEST_F(KorvanSql, PrintsTheStatementAsTheCoreWritesItBack)
+{
+    const std::vector<TRenderCase> Cases = {
+        { {}, "SELECT a FROM t", "SELECT \n  \"t\".\"a\"\nFROM\n  \"t\"\n" },
+        { { "--no-quote" }, "SELECT a FROM t", "SELECT \n  t.a\nFROM\n  t\n" },
+        { { "--no-quote", "--keywords", "lower" }, "SELECT a FROM t WHERE a = 1",
+                "select \n  t.a\nfrom\n  t\nwhere\n  (a = 1)\n" },
+        { { "--no-quote", "--keywords=first" }, "select a from t", "Select \n  t.a\nFrom\n  t\n" },
+        { { "--no-quote", "--functions", "lower", "--keywords", "upper" }, "select SUM(a) total from t",
+                "SELECT \n  sum(t.a) AS total\nFROM\n  t\n" },
+        { { "--no-quote", "--crlf" }, "SELECT a FROM t", "SELECT \r\n  t.a\r\nFROM\r\n  t\r\n" },
+        // The scanner breaks lines only at CR LF: a bare LF must become one before it reads, or
+        // the line break inside the literal would not come back as CR LF.
+        { { "--no-quote", "--crlf" }, "SELECT a\nFROM t\nWHERE b = 'x\ny'\n",
+                "SELECT \r\n  t.a\r\nFROM\r\n  t\r\nWHERE\r\n  (b = 'x\r\ny')\r\n" },
+        { { "--no-quote" }, "SELECT a\r\nFROM t\nWHERE b = 'x\r\ny'",
+                "SELECT \n  t.a\nFROM\n  t\nWHERE\n  (b = 'x\ny')\n" },
+        { {}, "", "" },
+        { { "--crlf" }, "  \r\n\t\n", "" },
+    };
+    for (const TRenderCase &Case : Cases) {
+        SCOPED_TRACE(testing::PrintToString(Case.Args) + " " + Case.Input);
+        const TRun Result = Run(Case.Args, Case.Input);
+        EXPECT_EQ(Result.Status, 0);
+        EXPECT_EQ(Result.Out, Case.Expected);
+        EXPECT_EQ(Result.Err, "");
+    }
+}
+
+TEST_F(KorvanSql, ReadsTheSameStatementFromAFileAndFromStandardInput)
+{
+    const std::string Statement = "SELECT a\nFROM t\n";
+    const std::string Expected = "SELECT \n  t.a\nFROM\n  t\n";
+    const fs::path Path = File("query.sql", Statement);
+    const fs::path Dashed = File("-dashed.sql", Statement);
+    const std::vector<std::pair<std::vector<std::string>, std::string>> Cases = {
+        { { "--no-quote", Path.string() }, "" },
+        { { Path.string(), "--no-quote" }, "SELECT b FROM u" },
+        { { "--no-quote", "-" }, Statement },
+        { { "--no-quote" }, Statement },
+        { { "--no-quote", "--", Dashed.string() }, "" },
+    };
+    for (const auto &[Args, Input] : Cases) {
+        SCOPED_TRACE(testing::PrintToString(Args));
+        const TRun Result = Run(Args, Input);
+        EXPECT_EQ(Result.Status, 0);
+        EXPECT_EQ(Result.Out, Expected);
+        EXPECT_EQ(Result.Err, "");
+    }
+}
+
+struct TErrorCase
+{
+    std::string Input;
+    std::string Expected;
+};
+
+TEST_F(KorvanSql, SyntaxErrorShowsMessageLineAndCaret)
+{
+    const std::vector<TErrorCase> Cases = {
+        { "SELECT a) FROM t", "Invalid token ')' at position 9 of line 1.\nSELECT a) FROM t\n        ^\n" },
+        { "SELECT", "Unexpected end of statement.\nSELECT\n      ^\n" },
+        // The end of the statement is shown after its last written line, not on the empty line
+        // that a trailing line break leaves.
+        { "SELECT a\nFROM\n  \n", "Unexpected end of statement.\nFROM\n    ^\n" },
+        // Lines are counted in the converted text, so a bare LF starts line 2.
+        { "SELECT a,\n  b) FROM t", "Invalid token ')' at position 4 of line 2.\n  b) FROM t\n   ^\n" },
+        { "SELECT\ta)\tFROM t",
+                "Invalid token ')' at position 9 of line 1.\nSELECT\ta)\tFROM t\n      \t ^\n" },
+        // Two bytes of UTF-8 take one column on the screen.
+        { "SELECT 'é') FROM t",
+                "Invalid token ')' at position 12 of line 1.\nSELECT 'é') FROM t\n          ^\n" },
+        // The scanner reports an unterminated string at the end of the text less the length of the
+        // token before it (here "="); the caret shows that position as reported.
+        { "SELECT a FROM t WHERE b = 'abc",
+                "Unterminated string.\nSELECT a FROM t WHERE b = 'abc\n                             ^\n" },
+    };
+    for (const TErrorCase &Case : Cases) {
+        SCOPED_TRACE(Case.Input);
+        const TRun Result = Run({}, Case.Input);
+        EXPECT_EQ(Result.Status, 2);
+        EXPECT_EQ(Result.Out, "");
+        EXPECT_EQ(Result.Err, Case.Expected);
+    }
+}
+
+struct TUsageCase
+{
+    std::vector<std::string> Args;
+    std::string Problem;
+};
+
+TEST_F(KorvanSql, BadUsageNamesTheProblemAndShowsTheUsage)
+{
+    const std::string Query = File("a.sql", "SELECT a FROM t").string();
+    const std::string Missing = (Scratch / "missing.sql").string();
+    const std::vector<TUsageCase> Cases = {
+        { { "--bogus" }, "unknown option '--bogus'" },
+        { { "-x", Query }, "unknown option '-x'" },
+        { { "--keywords", "shout" }, "bad value 'shout' for --keywords (asis, upper, lower or first)" },
+        { { "--functions=UPPER" }, "bad value 'UPPER' for --functions (asis, upper, lower or first)" },
+        { { "--keywords" }, "--keywords needs a value" },
+        { { "--dialect", "mysql" }, "bad value 'mysql' for --dialect (generic)" },
+        { { "--json=yes" }, "--json takes no value" },
+        { { Query, Query }, "more than one FILE: '" + Query + "' and '" + Query + "'" },
+        { { Missing }, "cannot read '" + Missing + "': No such file or directory" },
+        { { Scratch.string() }, "cannot read '" + Scratch.string() + "': Is a directory" },
+    };
+    const std::string UsageText = Usage();
+    ASSERT_EQ(UsageText.rfind("Usage: korvan-sql [options] [FILE]\n", 0), 0U);
+    for (const TUsageCase &Case : Cases) {
+        SCOPED_TRACE(testing::PrintToString(Case.Args));
+        const TRun Result = Run(Case.Args, "SELECT a FROM t");
+        EXPECT_EQ(Result.Status, 64);
+        EXPECT_EQ(Result.Out, "");
+        EXPECT_EQ(Result.Err, "korvan-sql: " + Case.Problem + "\n" + UsageText);
+    }
+}
+
+TEST_F(KorvanSql, HelpPrintsTheUsageWithoutReadingInput)
+{
+    const TRun Result = Run({ "--no-quote", "--help" }, "SELECT");
+    EXPECT_EQ(Result.Status, 0);
+    EXPECT_EQ(Result.Err, "");
+    for (const char *Option : { "--dialect generic", "--no-quote", "--keywords asis|upper|lower|first",
+                 "--functions asis|upper|lower|first", "--crlf", "--json", "--help" }) {
+        EXPECT_NE(Result.Out.find(Option), std::string::npos) << Option;
+    }
+}
+
+TEST_F(KorvanSql, JsonDescribesTheParsedModel)
+{
+    const std::vector<std::string> Names = { "join_where_order", "escapes", "empty" };
+    for (const std::string &Name : Names) {
+        SCOPED_TRACE(Name);
+        const TRun Result = Run({ "--json", (fs::path(KORVAN_SQL_DATA) / (Name + ".sql")).string() });
+        EXPECT_EQ(Result.Status, 0);
+        EXPECT_EQ(Result.Out, Data(Name + ".json"));
+        EXPECT_EQ(Result.Err, "");
+    }
+}
+
+TEST_F(KorvanSql, JsonReportsGroupByDerivedFromTheSelectList)
+{
+    const TRun Result = Run({ "--json", "--no-quote" }, "SELECT a, SUM(b) FROM t GROUP BY zzz");
+    EXPECT_EQ(Result.Status, 0);
+    const std::size_t Start = Result.Out.find("\"groupBy\"");
+    ASSERT_NE(Start, std::string::npos);
+    EXPECT_EQ(Result.Out.substr(Start, Result.Out.find(']', Start) + 1 - Start),
+            "\"groupBy\": [\n    \"t.a\"\n  ]");
+}
+
+} // namespace

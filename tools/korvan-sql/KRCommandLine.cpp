@@ -1,0 +1,139 @@
+#include "KRCommandLine.h"
+
+#include <array>
+#include <string_view>
+
+namespace korvan {
+
+namespace {
+
+const std::string Usage = R"(Usage: korvan-sql [options] [FILE]
+Reads one SELECT statement from FILE (standard input when FILE is missing or "-")
+and prints it as the query model writes it back.
+
+Options:
+  --dialect generic          the SQL dialect of the statement (default generic)
+  --no-quote                 write names without identifier quotes
+  --keywords asis|upper|lower|first
+                             letter case of keywords (default asis)
+  --functions asis|upper|lower|first
+                             letter case of function names (default asis)
+  --crlf                     keep the CR LF line breaks of the generated SQL
+  --json                     print the query model as JSON instead of SQL
+  --help                     print this text and exit
+
+Exit status: 0 done, 1 failure, 2 syntax error in the statement, 64 bad usage.
+)";
+
+struct TFormatName
+{
+    std::string_view Name;
+    TKRFormatMode Mode;
+};
+
+constexpr std::array<TFormatName, 4> FormatNames = { {
+        { "asis", qfmAsIs },
+        { "upper", qfmUpperCase },
+        { "lower", qfmLowerCase },
+        { "first", qfmFirstUpper },
+} };
+
+TKRFormatMode ParseFormatMode(const std::string &Option, const std::string &Value)
+{
+    for (const TFormatName &Entry : FormatNames) {
+        if (Entry.Name == Value)
+            return Entry.Mode;
+    }
+    throw EKRUsageError("bad value '" + Value + "' for " + Option + " (asis, upper, lower or first)");
+}
+
+std::string ParseDialect(const std::string &Value)
+{
+    // The dialect parsers are not in the core yet; naming one must not fall back silently.
+    if (Value != "generic")
+        throw EKRUsageError("bad value '" + Value + "' for --dialect (generic)");
+    return Value;
+}
+
+bool TakesValue(const std::string &Option)
+{
+    return Option == "--dialect" || Option == "--keywords" || Option == "--functions";
+}
+
+void ApplyValue(TKRCommandLine &Result, const std::string &Option, const std::string &Value)
+{
+    if (Option == "--dialect")
+        Result.Dialect = ParseDialect(Value);
+    else if (Option == "--keywords")
+        Result.KeywordsFormat = ParseFormatMode(Option, Value);
+    else
+        Result.FunctionsFormat = ParseFormatMode(Option, Value);
+}
+
+//! False when Option is no flag.
+bool ApplyFlag(TKRCommandLine &Result, const std::string &Option)
+{
+    if (Option == "--no-quote")
+        Result.QuoteIdentifiers = false;
+    else if (Option == "--crlf")
+        Result.CrLf = true;
+    else if (Option == "--json")
+        Result.Json = true;
+    else if (Option == "--help")
+        Result.Help = true;
+    else
+        return false;
+    return true;
+}
+
+void SetFileName(TKRCommandLine &Result, bool &HaveFile, const std::string &Arg)
+{
+    if (HaveFile)
+        throw EKRUsageError("more than one FILE: '" + Result.FileName + "' and '" + Arg + "'");
+    HaveFile = true;
+    Result.FileName = Arg;
+}
+
+} // namespace
+
+// Options take their value as the next argument or after "=" (--keywords=upper); "--" ends the
+// options, so that a file whose name starts with "-" can still be read.
+TKRCommandLine ParseCommandLine(const std::vector<std::string> &Args)
+{
+    TKRCommandLine Result;
+    bool HaveFile = false;
+    bool OptionsEnded = false;
+    for (std::size_t I = 0; I < Args.size(); ++I) {
+        const std::string &Arg = Args[I];
+        if (OptionsEnded || Arg == "-" || Arg.empty() || Arg[0] != '-') {
+            SetFileName(Result, HaveFile, Arg);
+            continue;
+        }
+        if (Arg == "--") {
+            OptionsEnded = true;
+            continue;
+        }
+        const std::size_t Equals = Arg.find('=');
+        const std::string Option = Arg.substr(0, Equals);
+        if (TakesValue(Option)) {
+            if (Equals != std::string::npos)
+                ApplyValue(Result, Option, Arg.substr(Equals + 1));
+            else if (I + 1 < Args.size())
+                ApplyValue(Result, Option, Args[++I]);
+            else
+                throw EKRUsageError(Option + " needs a value");
+        } else if (Equals != std::string::npos && ApplyFlag(Result, Option)) {
+            throw EKRUsageError(Option + " takes no value");
+        } else if (!ApplyFlag(Result, Arg)) {
+            throw EKRUsageError("unknown option '" + Arg + "'");
+        }
+    }
+    return Result;
+}
+
+const std::string &UsageText()
+{
+    return Usage;
+}
+
+} // namespace korvan

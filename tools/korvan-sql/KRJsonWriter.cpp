@@ -1,0 +1,351 @@
+#include "KRJsonWriter.h"
+
+#include <cstdio>
+
+namespace korvan {
+
+void TKRJsonWriter::BeginValue()
+{
+    if (FAfterKey) {
+        FAfterKey = false;
+        return;
+    }
+    if (FLevels.empty())
+        return;
+    if (FLevels.back()++ > 0)
+        FText += ',';
+    NewLine();
+}
+
+void TKRJsonWriter::NewLine()
+{
+    FText += '\n';
+    FText.append(2 * FLevels.size(), ' ');
+}
+
+void TKRJsonWriter::Open(char Bracket)
+{
+    BeginValue();
+    FText += Bracket;
+    FLevels.push_back(0);
+}
+
+void TKRJsonWriter::Close(char Bracket)
+{
+    const bool Empty = FLevels.back() == 0;
+    FLevels.pop_back();
+    if (!Empty)
+        NewLine();
+    FText += Bracket;
+    if (FLevels.empty())
+        FText += '\n';
+}
+
+void TKRJsonWriter::BeginObject()
+{
+    Open('{');
+}
+
+void TKRJsonWriter::EndObject()
+{
+    Close('}');
+}
+
+void TKRJsonWriter::BeginArray()
+{
+    Open('[');
+}
+
+void TKRJsonWriter::EndArray()
+{
+    Close(']');
+}
+
+void TKRJsonWriter::Key(std::string_view Name)
+{
+    BeginValue();
+    AppendQuoted(Name);
+    FText += ": ";
+    FAfterKey = true;
+}
+
+void TKRJsonWriter::String(std::string_view Value)
+{
+    BeginValue();
+    AppendQuoted(Value);
+}
+
+void TKRJsonWriter::AppendQuoted(std::string_view Value)
+{
+    FText += '"';
+    for (const char C : Value) {
+        if (C == '"' || C == '\\') {
+            FText += '\\';
+            FText += C;
+        } else if (static_cast<unsigned char>(C) < 0x20) {
+            char Escape[8];
+            std::snprintf(
+                    Escape, sizeof Escape, "\\u%04x", static_cast<unsigned>(static_cast<unsigned char>(C)));
+            FText += Escape;
+        } else {
+            FText += C;
+        }
+    }
+    FText += '"';
+}
+
+void TKRJsonWriter::Number(int Value)
+{
+    BeginValue();
+    FText += std::to_string(Value);
+}
+
+void TKRJsonWriter::Boolean(bool Value)
+{
+    BeginValue();
+    FText += Value ? "true" : "false";
+}
+
+void TKRJsonWriter::Null()
+{
+    BeginValue();
+    FText += "null";
+}
+
+// The model part. Nodes and criterion groups nest at most as deep as the scanner lets parentheses
+// nest (TKRSQLScanner::MaxLevel), plus the groups that NOT and AND-before-OR add, so writing them
+// recursively cannot exhaust the stack.
+namespace {
+
+const char *KindName(TKRFunctionKind Kind)
+{
+    switch (Kind) {
+    case fkFunction:
+        return "function";
+    case fkIdentifier:
+        return "identifier";
+    case fkInteger:
+        return "integer";
+    case fkFloat:
+        return "float";
+    case fkString:
+        return "string";
+    case fkExpression:
+        return "expression";
+    case fkUnknown:
+        break;
+    }
+    return "unknown";
+}
+
+const char *ParamTypeName(TParamType Type)
+{
+    switch (Type) {
+    case ptInput:
+        return "input";
+    case ptOutput:
+        return "output";
+    case ptInputOutput:
+        return "inputOutput";
+    case ptResult:
+        return "result";
+    case ptUnknown:
+        break;
+    }
+    return "unknown";
+}
+
+const char *JoinKindName(TKRJoinKind Kind)
+{
+    switch (Kind) {
+    case krjLOuterJoin:
+        return "left";
+    case krjROuterJoin:
+        return "right";
+    case krjFOuterJoin:
+        return "full";
+    case krjInnerJoin:
+        break;
+    }
+    return "inner";
+}
+
+const char *FilterName(TKRCriterionFilter Filter)
+{
+    switch (Filter) {
+    case cfAny:
+        return "any";
+    case cfNone:
+        return "none";
+    case cfNotAll:
+        return "notAll";
+    case cfAll:
+        break;
+    }
+    return "all";
+}
+
+void WriteNodes(TKRJsonWriter &Json, const TKRFunctionDefs &Nodes);
+
+void WriteNode(TKRJsonWriter &Json, const TKRFunctionDef &Node)
+{
+    Json.BeginObject();
+    Json.Key("name");
+    Json.String(Node.Name());
+    Json.Key("kind");
+    Json.String(KindName(Node.Kind()));
+    Json.Key("arguments");
+    WriteNodes(Json, *Node.Arguments());
+    Json.EndObject();
+}
+
+void WriteNodes(TKRJsonWriter &Json, const TKRFunctionDefs &Nodes)
+{
+    Json.BeginArray();
+    for (int I = 0; I < Nodes.Count(); ++I)
+        WriteNode(Json, *Nodes.Items(I));
+    Json.EndArray();
+}
+
+void WriteField(TKRJsonWriter &Json, const TKRFieldDef &Field)
+{
+    Json.BeginObject();
+    Json.Key("name");
+    Json.String(Field.Name());
+    Json.Key("kind");
+    Json.String(KindName(Field.Kind()));
+    Json.Key("alias");
+    Json.String(Field.Alias());
+    Json.Key("selectIndex");
+    Json.Number(Field.SelectIndex());
+    Json.Key("paramType");
+    Json.String(ParamTypeName(Field.ParamType()));
+    Json.Key("arguments");
+    WriteNodes(Json, *Field.Arguments());
+    Json.EndObject();
+}
+
+void WriteJoin(TKRJsonWriter &Json, const TKRJoinDef &Join)
+{
+    Json.BeginObject();
+    Json.Key("field");
+    Json.String(Join.FieldName());
+    Json.Key("joinTable");
+    Json.String(Join.JoinTable());
+    Json.Key("joinField");
+    Json.String(Join.JoinFieldName());
+    Json.Key("operation");
+    Json.String(Join.Operation());
+    Json.Key("kind");
+    Json.String(JoinKindName(Join.JoinKind()));
+    Json.EndObject();
+}
+
+void WriteTable(TKRJsonWriter &Json, const TKRTableDef &Table)
+{
+    Json.BeginObject();
+    Json.Key("name");
+    Json.String(Table.Name());
+    Json.Key("alias");
+    Json.String(Table.Alias());
+    Json.Key("type");
+    Json.String(Table.TableType() == qttStoredProc ? "storedproc" : "table");
+    Json.Key("fields");
+    Json.BeginArray();
+    for (int I = 0; I < Table.FieldDefs()->Count(); ++I)
+        WriteField(Json, *Table.FieldDefs()->Items(I));
+    Json.EndArray();
+    Json.Key("joins");
+    Json.BeginArray();
+    for (int I = 0; I < Table.JoinDefs()->Count(); ++I)
+        WriteJoin(Json, *Table.JoinDefs()->Items(I));
+    Json.EndArray();
+    Json.EndObject();
+}
+
+void WriteCriteria(TKRJsonWriter &Json, const TKRCriterions &List);
+
+void WriteCriterion(TKRJsonWriter &Json, const TKRCriterion &Item)
+{
+    Json.BeginObject();
+    Json.Key("operator");
+    Json.String(Item.Operator());
+    Json.Key("left");
+    WriteNode(Json, *Item.LeftSide());
+    Json.Key("right");
+    WriteNodes(Json, *Item.RightSide());
+    Json.Key("group");
+    if (Item.SubItems()->Count() == 0)
+        Json.Null();
+    else
+        WriteCriteria(Json, *Item.SubItems());
+    Json.EndObject();
+}
+
+void WriteCriteria(TKRJsonWriter &Json, const TKRCriterions &List)
+{
+    Json.BeginObject();
+    Json.Key("filter");
+    Json.String(FilterName(List.Filter()));
+    Json.Key("items");
+    Json.BeginArray();
+    for (int I = 0; I < List.Count(); ++I)
+        WriteCriterion(Json, *List.Items(I));
+    Json.EndArray();
+    Json.EndObject();
+}
+
+void WriteStrings(TKRJsonWriter &Json, const TStrings &List)
+{
+    Json.BeginArray();
+    for (int I = 0; I < List.Count(); ++I)
+        Json.String(List.Strings(I));
+    Json.EndArray();
+}
+
+void WriteOrderBy(TKRJsonWriter &Json, const TKROrderByItems &List)
+{
+    Json.BeginArray();
+    for (int I = 0; I < List.Count(); ++I) {
+        Json.BeginObject();
+        Json.Key("expression");
+        Json.String(List.Strings(I));
+        Json.Key("direction");
+        Json.String(List.Orders(I) == okDesc ? "desc" : "asc");
+        Json.EndObject();
+    }
+    Json.EndArray();
+}
+
+} // namespace
+
+std::string ModelToJson(TKRSelectParser &Parser, const std::string &Dialect)
+{
+    // GROUP BY is not kept from the text: the generator derives it from the select list while it
+    // writes the statement, so derive it here the same way, or it would always read empty.
+    Parser.GroupByItems()->Rebuild();
+
+    TKRJsonWriter Json;
+    Json.BeginObject();
+    Json.Key("dialect");
+    Json.String(Dialect);
+    Json.Key("distinct");
+    Json.Boolean(Parser.Distinct());
+    Json.Key("tables");
+    Json.BeginArray();
+    for (int I = 0; I < Parser.TableDefs()->Count(); ++I)
+        WriteTable(Json, *Parser.TableDefs()->Items(I));
+    Json.EndArray();
+    Json.Key("where");
+    WriteCriteria(Json, *Parser.WhereItems());
+    Json.Key("groupBy");
+    WriteStrings(Json, *Parser.GroupByItems());
+    Json.Key("having");
+    WriteCriteria(Json, *Parser.HavingItems());
+    Json.Key("orderBy");
+    WriteOrderBy(Json, *Parser.OrderByItems());
+    Json.EndObject();
+    return Json.Text();
+}
+
+} // namespace korvan
