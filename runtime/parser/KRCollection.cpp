@@ -3,7 +3,36 @@
 #include "framework/KRText.h"
 #include "parser/KRSelectParser.h"
 
+#include <vector>
+
 namespace korvan {
+
+namespace {
+
+//! The scanner's quoting, part by part for a name of three or more parts: its own rule would put
+//! the first two parts into one pair of quotes ("a.b"."c"), which names something else.
+std::string ProcessParts(const TKRSQLScanner &Scanner, const std::string &Name)
+{
+    const char Quote = Scanner.GetIdentQuote();
+    std::vector<std::string> Parts(1);
+    bool Quoted = false;
+    for (const char C : Name) {
+        if (C == Quote)
+            Quoted = !Quoted;
+        if (C == '.' && !Quoted)
+            Parts.emplace_back();
+        else
+            Parts.back() += C;
+    }
+    if (Parts.size() < 3 || Quoted)
+        return Scanner.ProcessName(Name);
+    std::string Result;
+    for (const std::string &Part : Parts)
+        Result += (Result.empty() ? "" : ".") + (Part.empty() ? Part : Scanner.ProcessName(Part));
+    return Result;
+}
+
+} // namespace
 
 namespace KRText {
 
@@ -28,7 +57,7 @@ std::string ProcessName(const TKRSelectParser *Parser, const std::string &Name)
         const bool Quoted = Name.size() > 1 && Name.front() == Quote && Name.back() == Quote;
         return Quoted ? Name : AnsiQuotedStr(Name, Quote);
     }
-    return Scanner.ProcessName(Name);
+    return ProcessParts(Scanner, Name);
 }
 
 std::string ProcessNamePart(const TKRSelectParser *Parser, const std::string &Name)
@@ -152,7 +181,7 @@ TKRStringList::TKRStringList(TKRSelectParser *Parser)
 
 std::string TKRStringList::ProcessName(const std::string &Name) const
 {
-    return FParser != nullptr ? FParser->Scanner()->ProcessName(Name) : Name;
+    return FParser != nullptr ? ProcessParts(*FParser->Scanner(), Name) : Name;
 }
 
 std::string TKRStringList::ProcessKeyword(const std::string &Word) const

@@ -163,7 +163,7 @@ private:
     // Reading values (DoParseExpression).
     bool ReadValue(TExprValue &Value, bool InCall);
     bool ReadOperand(TExprValue &Value, bool InCall, bool &Empty);
-    bool ReadName(TExprValue &Value);
+    bool ReadName(TExprValue &Value, bool InCall);
     bool ReadCall(TExprValue &Value);
     bool IsTerminator() const;
     void ApplyValue(const TExprValue &Value, TKRFunctionDef &Node) const;
@@ -183,6 +183,7 @@ private:
     void PlaceField(const TKRFieldDef &Field, TKRTableDef *Table);
     void FinishFromClause();
     bool ReadNameList(std::string &Item);
+    std::string NamePart(const std::string &Part) const;
 
     //! Expression state: the field has its alias; the expression's tables and the context.
     bool FAliased = false;

@@ -145,11 +145,25 @@ void TKRSelectParser::DoParseIntoClause()
 
 void TKRSelectParser::DoParseFieldDefs()
 {
-    while (FState != ssError && FState != ssEnd && FState != ssFrom) {
+    while (FState == ssFieldDefs) {
         if (FScanner->TokenKind() == tkEnd)
             FState = ssEnd;
         else if (FScanner->TokenKind() == tkKeyword) {
-            FState = IsWord(*FScanner, "FROM") ? ssFrom : ssError;
+            // A statement without FROM may still have the later clauses: SELECT 1 WHERE ...
+            if (IsWord(*FScanner, "FROM"))
+                FState = ssFrom;
+            else if (IsWord(*FScanner, "WHERE"))
+                FState = ssWhere;
+            else if (IsWord(*FScanner, "GROUP") && SameText(FScanner->GetTokenPlus(), "BY")) {
+                FScanner->GetNextToken();
+                FState = ssGroupBy;
+            } else if (IsWord(*FScanner, "HAVING"))
+                FState = ssHaving;
+            else if (IsWord(*FScanner, "ORDER") && SameText(FScanner->GetTokenPlus(), "BY")) {
+                FScanner->GetNextToken();
+                FState = ssOrderBy;
+            } else
+                FState = ssError;
         } else {
             DoParseFieldDef();
             if (FState == ssError)
@@ -195,12 +209,13 @@ void TKRSelectParser::PlaceField(const TKRFieldDef &Field, TKRTableDef *Table)
         if (Table == nullptr && FTableDefs->Count() == 0)
             Table = FTableDefs->Add();
     }
+    const bool Computed = Field.Kind() != fkIdentifier && Field.Kind() != fkUnknown;
     if (Table != nullptr)
         Targets.push_back(Table);
     else
-        for (int I = 0; I < FTableDefs->Count(); ++I)
+        // A computed column is one column of the statement: it goes to the first table only.
+        for (int I = 0; I < (Computed ? std::min(1, FTableDefs->Count()) : FTableDefs->Count()); ++I)
             Targets.push_back(FTableDefs->Items(I));
-    const bool Computed = Field.Kind() != fkIdentifier && Field.Kind() != fkUnknown;
     for (TKRTableDef *Target : Targets) {
         TKRFieldDef *Copy = Target->FieldDefs()->Add();
         Copy->Assign(&Field);
@@ -299,8 +314,10 @@ TKRTableDef *TKRSelectParser::TakeTableDef(const std::string &Key, bool StandAlo
 // table [[AS] alias] | proc(args) [[AS] alias]
 void TKRSelectParser::DoParseTableDef()
 {
-    const std::string Name = GetTokenName();
-    FScanner->GetNextToken();
+    const TKRScanMark EntryStart = FScanner->Mark();
+    std::string Name;
+    if (!ReadNameList(Name))
+        return;
 
     TKRTableDef Params;
     Params.SetParser(this);
@@ -333,10 +350,17 @@ void TKRSelectParser::DoParseTableDef()
             FState = ssError;
             return;
         }
-        Alias = GetTokenName();
+        Alias = NamePart(GetTokenName());
         FScanner->GetNextToken();
     }
     const std::string Key = Alias.empty() ? Name : Alias;
+    // FROM t, t names one table twice: no column of it could be told apart.
+    for (const TKRTableDef *Entry : FFromEntries)
+        if (Entry->Alias() == Key) {
+            FScanner->Restore(EntryStart);
+            FState = ssError;
+            return;
+        }
     TKRTableDef *Def = TakeTableDef(Key, Alias.empty());
     Def->SetName(Name);
     if (!Alias.empty())
@@ -465,7 +489,7 @@ void TKRSelectParser::DoParseJoinDef()
             FState = ssError;
             return;
         }
-        const std::string Word = GetTokenName();
+        const std::string Word = NamePart(GetTokenName());
         FScanner->GetNextToken();
         if (IsDelimToken(*FScanner, ".") && FScanner->BlankCount() == 0) {
             Qualifier[Side] = Word;
@@ -537,6 +561,17 @@ void TKRSelectParser::FinishFromClause()
             delete Def;
         for (std::size_t I = 0; I < Final.size(); ++I)
             Final[I]->SetSelectIndex(static_cast<int>(I));
+        // Each table lists its fields in SELECT order again, as a statement read afresh does.
+        for (TKRTableDef *Def : Named) {
+            std::vector<TKRFieldDef *> Fields;
+            for (int I = 0; I < Def->FieldDefs()->Count(); ++I)
+                Fields.push_back(Def->FieldDefs()->Items(I));
+            std::stable_sort(Fields.begin(), Fields.end(), [](const TKRFieldDef *A, const TKRFieldDef *B) {
+                return A->SelectIndex() < B->SelectIndex();
+            });
+            for (std::size_t I = 0; I < Fields.size(); ++I)
+                Fields[I]->SetIndex(static_cast<int>(I));
+        }
     }
 
     // An unqualified * stands for every table of the statement.
@@ -587,8 +622,7 @@ bool TKRSelectParser::ReadNameList(std::string &Item)
     for (;;) {
         if (!IsTableNameToken(*FScanner) && FScanner->TokenKind() != tkFunction)
             return Fail();
-        const std::string Part = GetTokenName();
-        Item += Part.find('.') != std::string::npos ? KRText::ProcessNamePart(this, Part) : Part;
+        Item += NamePart(GetTokenName());
         FScanner->GetNextToken();
         if (!IsDelimToken(*FScanner, "."))
             return true;

@@ -21,6 +21,8 @@ struct TKRSelectParser::TExprValue
     bool IsCall = false;
     bool Star = false;
     bool Expression = false;
+    //! The table a qualified name's qualifier names (SELECT list only).
+    const TKRTableDef *QualifierTable = nullptr;
 };
 
 bool TKRSelectParser::Fail()
@@ -46,8 +48,15 @@ std::string TKRSelectParser::GetTokenName() const
     return FScanner->TokenValue();
 }
 
+// Only a quoted name can hold a dot; such a part is kept quoted, so that "t.x" stays one part when
+// it is joined with others and when it is written.
+std::string TKRSelectParser::NamePart(const std::string &Part) const
+{
+    return Part.find('.') != std::string::npos ? KRText::ProcessNamePart(this, Part) : Part;
+}
+
 // name | name "." name ... | name "." "*" | name "(" args ")"
-bool TKRSelectParser::ReadName(TExprValue &Value)
+bool TKRSelectParser::ReadName(TExprValue &Value, bool InCall)
 {
     const bool FunctionWord = FScanner->TokenKind() == tkFunction;
     std::vector<std::string> Parts{ GetTokenName() };
@@ -56,10 +65,12 @@ bool TKRSelectParser::ReadName(TExprValue &Value)
         FScanner->GetNextToken();
         const TTokenKind Kind = FScanner->TokenKind();
         if (FScanner->Token() == "*" && Kind == tkOperation) {
-            // t.* : every column of one table.
+            // t.* : every column of one table; no value in a condition or a procedure call.
+            if (FQualifiedNames && !InCall)
+                return Fail();
             std::string Qualifier;
             for (const std::string &Part : Parts)
-                Qualifier += (Qualifier.empty() ? "" : ".") + Part;
+                Qualifier += (Qualifier.empty() ? "" : ".") + NamePart(Part);
             if (!FQualifiedNames) {
                 FExprTable = FTableDefs->FindByAlias(Qualifier);
                 if (FExprTable == nullptr) {
@@ -99,7 +110,7 @@ bool TKRSelectParser::ReadName(TExprValue &Value)
         Value.Qualified = true;
         std::string Qualifier;
         for (std::size_t I = 0; I + 1 < Parts.size(); ++I)
-            Qualifier += (Qualifier.empty() ? "" : ".") + Parts[I];
+            Qualifier += (Qualifier.empty() ? "" : ".") + NamePart(Parts[I]);
         // In conditions a qualifier is part of the name and adds no table.
         if (!FQualifiedNames) {
             FExprTable = FTableDefs->FindByAlias(Qualifier);
@@ -107,6 +118,7 @@ bool TKRSelectParser::ReadName(TExprValue &Value)
                 FExprTable = FTableDefs->Add();
                 FExprTable->SetAlias(Qualifier);
             }
+            Value.QualifierTable = FExprTable;
         }
     }
     return true;
@@ -160,6 +172,9 @@ bool TKRSelectParser::ReadOperand(TExprValue &Value, bool InCall, bool &Empty)
     const std::string Token = FScanner->Token();
     const TTokenKind Kind = FScanner->TokenKind();
     if (Token == "*" && Kind == tkOperation) {
+        // "*" stands for columns: a value only in the SELECT list and inside calls (COUNT(*)).
+        if (FQualifiedNames && !InCall)
+            return Fail();
         FScanner->GetNextToken();
         Value.Present = true;
         Value.Star = true;
@@ -180,11 +195,11 @@ bool TKRSelectParser::ReadOperand(TExprValue &Value, bool InCall, bool &Empty)
     switch (Kind) {
     case tkIdent:
     case tkFunction:
-        return ReadName(Value);
+        return ReadName(Value, InCall);
     case tkIdentString:
         // "Smith" is a name, 'Smith' a string; an empty quoted text is an empty string.
         if (!Token.empty() && FScanner->TokenQuote() != FScanner->GetStringQuote())
-            return ReadName(Value);
+            return ReadName(Value, InCall);
         [[fallthrough]];
     case tkString: {
         const std::string Text = FScanner->TokenValue();
@@ -260,8 +275,11 @@ void TKRSelectParser::ApplyValue(const TExprValue &Value, TKRFunctionDef &Node) 
         Node.SetKind(fkIdentifier);
         // A field is named by its last part and belongs to its qualifier's table; a call argument
         // read with a qualifier, and every name in a condition, keeps the qualified name.
-        const bool AsWritten = FQualifiedNames
-                || (Argument && (Value.Qualified || Value.Name.find('.') != std::string::npos));
+        // An argument qualified by the field's own table needs no qualifier of its own: the
+        // writer puts it back (COUNT(t.a) reads back as it was written).
+        const bool OtherTable = Value.Qualified && Value.QualifierTable != FExprTable;
+        const bool AsWritten =
+                FQualifiedNames || (Argument && (OtherTable || Value.Name.find('.') != std::string::npos));
         Node.SetName(AsWritten ? Value.QualifiedName : Value.Name);
     } else if (Value.Present) {
         Node.SetKind(Value.Kind);

@@ -295,3 +295,42 @@ TEST(KRSelectParserRead, ErrorsGoToTheHandlerWhenThereIsOne)
     // An unterminated string is raised all the same.
     EXPECT_THROW(P->SetExpression("SELECT a FROM t WHERE b = 'x"), EKRParserError);
 }
+
+TEST(KRSelectParserRead, RefusesWhatCouldNotBeWrittenBack)
+{
+    // Each would come back as text that means something else or does not read at all.
+    const std::pair<const char *, const char *> Cases[] = {
+        { "SELECT a FROM t, t", "Invalid token 't' at position 18 of line 1." },
+        { "SELECT t.b, o.b FROM t, o t", "Invalid token 'o' at position 25 of line 1." },
+        { "SELECT a FROM t WHERE a = *", "Invalid token '*' at position 27 of line 1." },
+        { "SELECT a FROM t WHERE a IN (t.*)", "Invalid token '*' at position 31 of line 1." },
+        { "SELECT * FROM p(*)", "Invalid token '*' at position 17 of line 1." },
+        { "SELECT a FROM t WHERE a = 1 AND", "Unexpected end of statement." },
+        { "SELECT a FROM t WHERE", "Unexpected end of statement." },
+        { "SELECT a, FROM t", "Invalid token 'FROM' at position 11 of line 1." },
+        { "SELECT a FROM t,", "Unexpected end of statement." },
+        { "SELECT a FROM p(1", "Unexpected end of statement." },
+    };
+    for (const auto &[Sql, Message] : Cases) {
+        SCOPED_TRACE(Sql);
+        try {
+            Parse(Sql);
+            ADD_FAILURE() << "read without an error";
+        } catch (const EKRParserError &E) {
+            EXPECT_EQ(E.Message(), Message);
+        }
+    }
+    // A statement without FROM keeps its later clauses, and the text reads back.
+    auto P = Parse("SELECT a, COUNT(*) WHERE a > 1");
+    EXPECT_EQ(P->GetExpression(),
+            "SELECT \r\n  a,\r\n  COUNT(*) AS FIELD_1\r\nWHERE\r\n  (a > 1)\r\nGROUP BY\r\n  a\r\n");
+    EXPECT_EQ(Parse(P->GetExpression())->GetExpression(), P->GetExpression());
+}
+
+TEST(KRSelectParserRead, ComputedColumnsWithoutAQualifierGoToOneTable)
+{
+    auto P = Parse("SELECT t.a, u.b, 1, UPPER(c) FROM t, u");
+    EXPECT_EQ(P->GetExpression(),
+            "SELECT \r\n  t.a,\r\n  u.b,\r\n  1 AS FIELD_1,\r\n  UPPER(t.c) AS FIELD_2\r\n"
+            "FROM\r\n  t,\r\n  u\r\n");
+}
