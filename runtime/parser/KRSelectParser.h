@@ -183,6 +183,7 @@ private:
     void PlaceField(const TKRFieldDef &Field, TKRTableDef *Table);
     void FinishFromClause();
     bool ReadNameList(std::string &Item);
+    TKRSelectState NextClause(TKRSelectState Current);
     std::string NamePart(const std::string &Part) const;
 
     //! Expression state: the field has its alias; the expression's tables and the context.

@@ -152,18 +152,11 @@ void TKRSelectParser::DoParseFieldDefs()
             // A statement without FROM may still have the later clauses: SELECT 1 WHERE ...
             if (IsWord(*FScanner, "FROM"))
                 FState = ssFrom;
-            else if (IsWord(*FScanner, "WHERE"))
-                FState = ssWhere;
-            else if (IsWord(*FScanner, "GROUP") && SameText(FScanner->GetTokenPlus(), "BY")) {
-                FScanner->GetNextToken();
-                FState = ssGroupBy;
-            } else if (IsWord(*FScanner, "HAVING"))
-                FState = ssHaving;
-            else if (IsWord(*FScanner, "ORDER") && SameText(FScanner->GetTokenPlus(), "BY")) {
-                FScanner->GetNextToken();
-                FState = ssOrderBy;
-            } else
-                FState = ssError;
+            else {
+                FState = NextClause(ssFieldDefs);
+                if (FState == ssAppendix)
+                    FState = ssError;
+            }
         } else {
             DoParseFieldDef();
             if (FState == ssError)
@@ -250,18 +243,8 @@ void TKRSelectParser::DoParseTableDefs()
                 if (!IsTableNameToken(*FScanner))
                     FState = ssError;
             }
-        } else if (IsWord(*FScanner, "WHERE"))
-            FState = ssWhere;
-        else if (IsWord(*FScanner, "GROUP") && SameText(FScanner->GetTokenPlus(), "BY")) {
-            FScanner->GetNextToken();
-            FState = ssGroupBy;
-        } else if (IsWord(*FScanner, "HAVING"))
-            FState = ssHaving;
-        else if (IsWord(*FScanner, "ORDER") && SameText(FScanner->GetTokenPlus(), "BY")) {
-            FScanner->GetNextToken();
-            FState = ssOrderBy;
         } else
-            FState = ssAppendix;
+            FState = NextClause(ssTableDefs);
     }
     if (FState == ssError)
         FTableDefs->Clear();
@@ -598,20 +581,30 @@ void TKRSelectParser::FinishFromClause()
 void TKRSelectParser::DoParseWhereClause()
 {
     DoParseCriterions(FWhereItems.get());
-    if (FState == ssError)
-        return;
+    if (FState != ssError)
+        FState = NextClause(ssWhere);
+}
+
+// The clause that the current word starts, among those that may follow Current: WHERE, GROUP BY,
+// HAVING, ORDER BY in this order (GROUP and ORDER are consumed when BY follows). The end of the
+// statement ends it; any other token is left to DoParseAppendix.
+TKRSelectState TKRSelectParser::NextClause(TKRSelectState Current)
+{
     if (FScanner->TokenKind() == tkEnd)
-        FState = ssEnd;
-    else if (IsWord(*FScanner, "GROUP") && SameText(FScanner->GetTokenPlus(), "BY")) {
+        return ssEnd;
+    if (Current < ssWhere && IsWord(*FScanner, "WHERE"))
+        return ssWhere;
+    if (Current < ssGroupBy && IsWord(*FScanner, "GROUP") && SameText(FScanner->GetTokenPlus(), "BY")) {
         FScanner->GetNextToken();
-        FState = ssGroupBy;
-    } else if (IsWord(*FScanner, "HAVING"))
-        FState = ssHaving;
-    else if (IsWord(*FScanner, "ORDER") && SameText(FScanner->GetTokenPlus(), "BY")) {
+        return ssGroupBy;
+    }
+    if (Current < ssHaving && IsWord(*FScanner, "HAVING"))
+        return ssHaving;
+    if (Current < ssOrderBy && IsWord(*FScanner, "ORDER") && SameText(FScanner->GetTokenPlus(), "BY")) {
         FScanner->GetNextToken();
-        FState = ssOrderBy;
-    } else
-        FState = ssAppendix;
+        return ssOrderBy;
+    }
+    return ssAppendix;
 }
 
 // Gathers one plain or dotted name: a, t.a, "My Table"."My Col". A part holding a dot keeps its
@@ -648,29 +641,14 @@ void TKRSelectParser::DoParseGroupByClause()
             break;
         FScanner->GetNextToken();
     }
-    if (FScanner->TokenKind() == tkEnd)
-        FState = ssEnd;
-    else if (IsWord(*FScanner, "HAVING"))
-        FState = ssHaving;
-    else if (IsWord(*FScanner, "ORDER") && SameText(FScanner->GetTokenPlus(), "BY")) {
-        FScanner->GetNextToken();
-        FState = ssOrderBy;
-    } else
-        FState = ssAppendix;
+    FState = NextClause(ssGroupBy);
 }
 
 void TKRSelectParser::DoParseHavingClause()
 {
     DoParseCriterions(FHavingItems.get());
-    if (FState == ssError)
-        return;
-    if (FScanner->TokenKind() == tkEnd)
-        FState = ssEnd;
-    else if (IsWord(*FScanner, "ORDER") && SameText(FScanner->GetTokenPlus(), "BY")) {
-        FScanner->GetNextToken();
-        FState = ssOrderBy;
-    } else
-        FState = ssAppendix;
+    if (FState != ssError)
+        FState = NextClause(ssHaving);
 }
 
 void TKRSelectParser::DoParseOrderByClause()
@@ -695,7 +673,7 @@ void TKRSelectParser::DoParseOrderByClause()
             break;
         FScanner->GetNextToken();
     }
-    FState = FScanner->TokenKind() == tkEnd ? ssEnd : ssAppendix;
+    FState = NextClause(ssOrderBy);
 }
 
 void TKRSelectParser::DoParseAppendix()

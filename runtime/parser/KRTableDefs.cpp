@@ -40,7 +40,7 @@ TKRTableDef::~TKRTableDef()
     FJoinDefs.reset();
     FFieldDefs->Clear();
     FFieldDefs.reset();
-    if (TKRTableDefs *Tables = TableDefs())
+    if (TKRTableDefs *Tables = TableDefs(); Tables != nullptr && !Tables->Clearing())
         Tables->UpdateJoins(this);
     if (FParser != nullptr && FParser->OrderByItems() != nullptr) {
         TKROrderByItems &Order = *FParser->OrderByItems();
@@ -155,6 +155,18 @@ TKRTableDefs::TKRTableDefs(TCollectionItemClass AItemClass)
 TKRTableDefs::~TKRTableDefs()
 {
     Clear();
+}
+
+void TKRTableDefs::Clear()
+{
+    FClearing = true;
+    try {
+        TKRCollection::Clear();
+    } catch (...) {
+        FClearing = false;
+        throw;
+    }
+    FClearing = false;
 }
 
 TKRTableDef *TKRTableDefs::FindByName(const std::string &Value) const

@@ -73,6 +73,11 @@ public:
     TKRTableDef *Insert(int Index) { return static_cast<TKRTableDef *>(TKRCollection::Insert(Index)); }
     TKRTableDef *Items(int Index) const { return static_cast<TKRTableDef *>(TKRCollection::Items(Index)); }
 
+    //! Frees every table at once: no join needs to be checked while all of them go.
+    void Clear();
+    //! Inside Clear.
+    bool Clearing() const { return FClearing; }
+
     //! The first table whose Name (resp. Alias) is exactly Value, or null.
     TKRTableDef *FindByName(const std::string &Value) const;
     TKRTableDef *FindByAlias(const std::string &Value) const;
@@ -103,6 +108,8 @@ public:
 private:
     std::string GetFieldsScript() const;
     std::string GetTablesScript() const;
+
+    bool FClearing = false;
 };
 
 } // namespace korvan

@@ -1,7 +1,7 @@
 // Small builders for query models, so that a test reads like the statement it stands for.
 #pragma once
 
-#include "parser/KRSelectParser.h"
+#include "KRModelTestSupport.h"
 
 #include <memory>
 #include <string>
@@ -9,21 +9,11 @@
 
 namespace korvan::builder {
 
-//! Names come out unquoted unless asked for, which keeps expected SQL readable.
-inline std::unique_ptr<TKRSelectParser> NewParser(bool QuoteIdentifiers = false)
-{
-    auto P = Construct<TKRSelectParser>();
-    P->Scanner()->SetQuoteIdentifiers(QuoteIdentifiers);
-    return P;
-}
+using test::NewParser;
 
 inline TKRTableDef &AddTable(TKRSelectParser &P, const std::string &Name, const std::string &Alias = {})
 {
-    TKRTableDef *T = P.TableDefs()->Add();
-    T->SetName(Name);
-    if (!Alias.empty())
-        T->SetAlias(Alias);
-    return *T;
+    return *test::AddTable(P, Name, Alias);
 }
 
 //! Turns Node into Function(Argument); an argument "*" is the COUNT(*) form.

@@ -206,7 +206,13 @@ TEST_F(KorvanSql, BadUsageNamesTheProblemAndShowsTheUsage)
         { { "--keywords", "shout" }, "bad value 'shout' for --keywords (asis, upper, lower or first)" },
         { { "--functions=UPPER" }, "bad value 'UPPER' for --functions (asis, upper, lower or first)" },
         { { "--keywords" }, "--keywords needs a value" },
-        { { "--dialect", "mysql" }, "bad value 'mysql' for --dialect (generic)" },
+        { { "--dialect", "oracle" },
+                "bad value 'oracle' for --dialect (generic, interbase, firebird or mysql)" },
+        { { "--dialect", "interbase", "--sql-dialect", "2" }, "bad value '2' for --sql-dialect (1 or 3)" },
+        { { "--sql-dialect", "1" }, "--sql-dialect applies to interbase and firebird only" },
+        { { "--dialect=mysql", "--sql-dialect=3" }, "--sql-dialect applies to interbase and firebird only" },
+        { { "--dialect", "firebird", "--no-quote" },
+                "--no-quote does not apply to firebird: quoting follows --sql-dialect" },
         { { "--json=yes" }, "--json takes no value" },
         { { Query, Query }, "more than one FILE: '" + Query + "' and '" + Query + "'" },
         { { Missing }, "cannot read '" + Missing + "': No such file or directory" },
@@ -220,6 +226,37 @@ TEST_F(KorvanSql, BadUsageNamesTheProblemAndShowsTheUsage)
         EXPECT_EQ(Result.Status, 64);
         EXPECT_EQ(Result.Out, "");
         EXPECT_EQ(Result.Err, "korvan-sql: " + Case.Problem + "\n" + UsageText);
+    }
+}
+
+TEST_F(KorvanSql, DialectsReadAndWriteTheirOwnClauses)
+{
+    struct TDialectCase
+    {
+        std::vector<std::string> Args;
+        std::string Input;
+        std::string Output;
+    };
+    const std::vector<TDialectCase> Cases = {
+        { { "--dialect", "firebird" }, "select first 10 skip 5 name from customer",
+                "SELECT FIRST 10 SKIP 5 \n  CUSTOMER.NAME\nFROM\n  CUSTOMER\n" },
+        { { "--dialect", "interbase" }, "SELECT \"Name\" FROM T ORDER BY \"Name\" ROWS 1 TO 10",
+                "SELECT \n  T.\"Name\"\nFROM\n  T\nORDER BY\n  \"Name\"\nROWS 1 TO 10" },
+        { { "--dialect", "interbase", "--sql-dialect", "1" }, "SELECT a FROM t WHERE b = \"x\"",
+                "SELECT \n  T.A\nFROM\n  T\nWHERE\n  (B = 'x')\n" },
+        { { "--dialect", "mysql" }, "SELECT HIGH_PRIORITY DISTINCT `a` FROM t LIMIT 5, 10",
+                "SELECT HIGH_PRIORITY DISTINCT \n  `t`.`a`\nFROM\n  `t`\nLIMIT 5, 10" },
+        { { "--dialect", "mysql", "--no-quote" }, "SELECT a FROM t WHERE b = 'It\\'s'",
+                "SELECT \n  t.a\nFROM\n  t\nWHERE\n  (b = 'It\\'s')\n" },
+    };
+    for (const TDialectCase &Case : Cases) {
+        SCOPED_TRACE(Case.Input);
+        const TRun First = Run(Case.Args, Case.Input);
+        EXPECT_EQ(First.Status, 0) << First.Err;
+        EXPECT_EQ(First.Out, Case.Output);
+        // What the tool writes, it reads back unchanged.
+        const TRun Second = Run(Case.Args, First.Out);
+        EXPECT_EQ(Second.Out, First.Out);
     }
 }
 

@@ -12,8 +12,11 @@ Reads one SELECT statement from FILE (standard input when FILE is missing or "-"
 and prints it as the query model writes it back.
 
 Options:
-  --dialect generic          the SQL dialect of the statement (default generic)
-  --no-quote                 write names without identifier quotes
+  --dialect generic|interbase|firebird|mysql
+                             the SQL dialect of the statement (default generic)
+  --sql-dialect 1|3          interbase and firebird only: the server's SQL dialect,
+                             which decides the quoting (default 3)
+  --no-quote                 write names without identifier quotes (generic and mysql)
   --keywords asis|upper|lower|first
                              letter case of keywords (default asis)
   --functions asis|upper|lower|first
@@ -49,22 +52,27 @@ TKRFormatMode ParseFormatMode(const std::string &Option, const std::string &Valu
 
 std::string ParseDialect(const std::string &Value)
 {
-    // The dialect parsers are not in the core yet; naming one must not fall back silently.
-    if (Value != "generic")
-        throw EKRUsageError("bad value '" + Value + "' for --dialect (generic)");
+    if (Value != "generic" && Value != "interbase" && Value != "firebird" && Value != "mysql")
+        throw EKRUsageError(
+                "bad value '" + Value + "' for --dialect (generic, interbase, firebird or mysql)");
     return Value;
 }
 
 bool TakesValue(const std::string &Option)
 {
-    return Option == "--dialect" || Option == "--keywords" || Option == "--functions";
+    return Option == "--dialect" || Option == "--sql-dialect" || Option == "--keywords"
+            || Option == "--functions";
 }
 
 void ApplyValue(TKRCommandLine &Result, const std::string &Option, const std::string &Value)
 {
     if (Option == "--dialect")
         Result.Dialect = ParseDialect(Value);
-    else if (Option == "--keywords")
+    else if (Option == "--sql-dialect") {
+        if (Value != "1" && Value != "3")
+            throw EKRUsageError("bad value '" + Value + "' for --sql-dialect (1 or 3)");
+        Result.SqlDialect = Value == "1" ? 1 : 3;
+    } else if (Option == "--keywords")
         Result.KeywordsFormat = ParseFormatMode(Option, Value);
     else
         Result.FunctionsFormat = ParseFormatMode(Option, Value);
@@ -128,6 +136,13 @@ TKRCommandLine ParseCommandLine(const std::vector<std::string> &Args)
             throw EKRUsageError("unknown option '" + Arg + "'");
         }
     }
+    // Quoting in the InterBase dialects follows the server's SQL dialect, and only they have one.
+    const bool InterBase = Result.Dialect == "interbase" || Result.Dialect == "firebird";
+    if (Result.SqlDialect != 0 && !InterBase)
+        throw EKRUsageError("--sql-dialect applies to interbase and firebird only");
+    if (!Result.QuoteIdentifiers && InterBase)
+        throw EKRUsageError(
+                "--no-quote does not apply to " + Result.Dialect + ": quoting follows --sql-dialect");
     return Result;
 }
 

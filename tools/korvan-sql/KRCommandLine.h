@@ -12,7 +12,10 @@ namespace korvan {
 //! What the command line asks for; the defaults are what a bare `korvan-sql` does.
 struct TKRCommandLine
 {
+    //! generic, interbase, firebird or mysql.
     std::string Dialect = "generic";
+    //! The InterBase scanner's SQL dialect, 1 or 3; 0 when not given.
+    int SqlDialect = 0;
     bool QuoteIdentifiers = true;
     TKRFormatMode KeywordsFormat = qfmAsIs;
     TKRFormatMode FunctionsFormat = qfmAsIs;

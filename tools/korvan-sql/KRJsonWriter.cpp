@@ -1,5 +1,8 @@
 #include "KRJsonWriter.h"
 
+#include "dialects/KRIBSelectParser.h"
+#include "dialects/KRMySelectParser.h"
+
 #include <cstdio>
 
 namespace korvan {
@@ -317,6 +320,77 @@ void WriteOrderBy(TKRJsonWriter &Json, const TKROrderByItems &List)
     Json.EndArray();
 }
 
+const char *SelectOptionName(TKRMySQLSelectOption Option)
+{
+    switch (Option) {
+    case mysoStraightJoin:
+        return "STRAIGHT_JOIN";
+    case mysoSQLSmallResult:
+        return "SQL_SMALL_RESULT";
+    case mysoSQLBigResult:
+        return "SQL_BIG_RESULT";
+    case mysoSQLBufferResult:
+        return "SQL_BUFFER_RESULT";
+    case mysoHighPriority:
+        return "HIGH_PRIORITY";
+    }
+    return "";
+}
+
+void WriteMySQLOptions(TKRJsonWriter &Json, const TKRMySQLOptions &Options)
+{
+    static const char *const Filters[] = { "none", "distinct", "distinctrow", "all" };
+    Json.BeginObject();
+    Json.Key("selectOptions");
+    Json.BeginArray();
+    for (const TKRMySQLSelectOption Option :
+            { mysoStraightJoin, mysoSQLSmallResult, mysoSQLBigResult, mysoSQLBufferResult, mysoHighPriority })
+        if (Options.SelectOptions().Contains(Option))
+            Json.String(SelectOptionName(Option));
+    Json.EndArray();
+    Json.Key("filter");
+    Json.String(Filters[Options.Filter()]);
+    Json.Key("limitOffset");
+    Json.Number(Options.LimitOffset());
+    Json.Key("limitRows");
+    Json.Number(Options.LimitRows());
+    Json.EndObject();
+}
+
+void WriteIBOptions(TKRJsonWriter &Json, const TKRIBSelectParser &Parser)
+{
+    const auto *Scanner = dynamic_cast<const TKRIBScanner *>(Parser.Scanner());
+    Json.BeginObject();
+    Json.Key("sqlDialect");
+    Json.Number(Scanner != nullptr && Scanner->Dialect() == qibDialect1 ? 1 : 3);
+    Json.Key("first");
+    Json.Number(Parser.FBOptions()->First());
+    Json.Key("skip");
+    Json.Number(Parser.FBOptions()->Skip());
+    Json.Key("rowsFrom");
+    Json.Number(Parser.IBOptions()->RowsFrom());
+    Json.Key("rowsTo");
+    Json.Number(Parser.IBOptions()->RowsTo());
+    Json.Key("rowsBy");
+    Json.Number(Parser.IBOptions()->RowsBy());
+    Json.Key("percent");
+    Json.Boolean(Parser.IBOptions()->Percent());
+    Json.Key("withTies");
+    Json.Boolean(Parser.IBOptions()->Ties());
+    Json.EndObject();
+}
+
+//! The dialect's own clauses: FIRST/SKIP and ROWS, or the MySQL options, filter and LIMIT.
+void WriteDialectOptions(TKRJsonWriter &Json, const TKRSelectParser &Parser)
+{
+    if (const auto *InterBase = dynamic_cast<const TKRIBSelectParser *>(&Parser))
+        WriteIBOptions(Json, *InterBase);
+    else if (const auto *MySQL = dynamic_cast<const TKRMySelectParser *>(&Parser))
+        WriteMySQLOptions(Json, *MySQL->MySQLOptions());
+    else
+        Json.Null();
+}
+
 } // namespace
 
 std::string ModelToJson(TKRSelectParser &Parser, const std::string &Dialect)
@@ -331,6 +405,8 @@ std::string ModelToJson(TKRSelectParser &Parser, const std::string &Dialect)
     Json.String(Dialect);
     Json.Key("distinct");
     Json.Boolean(Parser.Distinct());
+    Json.Key("options");
+    WriteDialectOptions(Json, Parser);
     Json.Key("tables");
     Json.BeginArray();
     for (int I = 0; I < Parser.TableDefs()->Count(); ++I)

@@ -3,6 +3,8 @@
 #include "KRCommandLine.h"
 #include "KRErrorContext.h"
 #include "KRJsonWriter.h"
+#include "dialects/KRIBSelectParser.h"
+#include "dialects/KRMySelectParser.h"
 #include "parser/KRSelectParser.h"
 
 #include <cerrno>
@@ -75,10 +77,27 @@ std::string CrLfToLf(const std::string &Text)
     return Result;
 }
 
+std::unique_ptr<TKRSelectParser> CreateParser(const TKRCommandLine &Options)
+{
+    if (Options.Dialect == "interbase" || Options.Dialect == "firebird") {
+        auto Parser = Construct<TKRIBSelectParser>();
+        Parser->SetSQLServer(Options.Dialect == "firebird" ? qssFireBird : qssInterBase);
+        static_cast<TKRIBScanner *>(Parser->Scanner())
+                ->SetDialect(Options.SqlDialect == 1 ? qibDialect1 : qibDialect3);
+        return Parser;
+    }
+    std::unique_ptr<TKRSelectParser> Parser;
+    if (Options.Dialect == "mysql")
+        Parser = Construct<TKRMySelectParser>();
+    else
+        Parser = Construct<TKRSelectParser>();
+    Parser->Scanner()->SetQuoteIdentifiers(Options.QuoteIdentifiers);
+    return Parser;
+}
+
 std::string Render(const TKRCommandLine &Options, const std::string &Statement)
 {
-    auto Parser = Construct<TKRSelectParser>();
-    Parser->Scanner()->SetQuoteIdentifiers(Options.QuoteIdentifiers);
+    std::unique_ptr<TKRSelectParser> Parser = CreateParser(Options);
     Parser->ScriptFormat()->SetKeywordsFormat(Options.KeywordsFormat);
     Parser->ScriptFormat()->SetFunctionsFormat(Options.FunctionsFormat);
     Parser->SetExpression(Statement);

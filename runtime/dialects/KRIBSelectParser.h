@@ -1,0 +1,62 @@
+// The SELECT parser of the InterBase and Firebird dialect: upper-case names, InterBase's ROWS clause
+// and Firebird's FIRST and SKIP.
+#pragma once
+
+#include "dialects/KRIBOptions.h"
+#include "dialects/KRIBScanner.h"
+#include "parser/KRSelectParser.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace korvan {
+
+//! The server the statement is written for: it decides which row-limiting words are read and
+//! written (ROWS for InterBase, FIRST and SKIP for Firebird).
+enum TKRIBSQLServer : std::uint8_t { qssInterBase, qssFireBird };
+
+/*!
+ * Reads and writes statements with a TKRIBScanner, whose Dialect sets the quoting. The option
+ * records are the parts of the model that the generic model has no place for; every parse clears
+ * them first. Create it with Construct<TKRIBSelectParser>().
+ */
+class TKRIBSelectParser : public TKRSelectParser
+{
+public:
+    TKRIBSelectParser();
+    ~TKRIBSelectParser() override;
+    void AfterConstruction() override;
+
+    TKRIBOptions *IBOptions() const { return FIBOptions.get(); }
+    //! Copies Value into the owned record.
+    void SetIBOptions(const TKRIBOptions *Value);
+    TKRFBOptions *FBOptions() const { return FFBOptions.get(); }
+    //! Copies Value into the owned record.
+    void SetFBOptions(const TKRFBOptions *Value);
+    TKRIBSQLServer SQLServer() const { return FSQLServer; }
+    void SetSQLServer(TKRIBSQLServer Value) { FSQLServer = Value; }
+
+    std::unique_ptr<TKRSQLScanner> CreateScanner() override;
+    //! The generic statement with FIRST and SKIP after SELECT (Firebird) or ROWS at the end
+    //! (InterBase).
+    std::string GetExpression() override;
+    void Clear() override;
+    void DoParseSelectClause() override;
+    void DoParseAppendix() override;
+
+protected:
+    //! An unquoted name in upper case, as the server takes it; a quoted name as written.
+    std::string GetTokenName() const override;
+
+private:
+    bool IsWord(const char *Word) const;
+    //! Reads the number after the current word into Value; it must be at least Least.
+    bool ReadCount(int &Value, int Least);
+
+    std::unique_ptr<TKRIBOptions> FIBOptions;
+    std::unique_ptr<TKRFBOptions> FFBOptions;
+    TKRIBSQLServer FSQLServer = qssInterBase;
+};
+
+} // namespace korvan
