@@ -76,8 +76,9 @@ std::string ProcessAlias(const TKRSelectParser *Parser, const std::string &Alias
     if (Parser == nullptr)
         return Alias;
     const TKRSQLScanner &Scanner = *Parser->Scanner();
+    // An alias is one name, dots included.
     if (Scanner.GetProcessAliases())
-        return ProcessName(Parser, Alias);
+        return ProcessNamePart(Parser, Alias);
     // An alias such as Total Sales, or one that is a keyword, reads back only in quotes.
     if (Scanner.GetQuoteIdentifiers()
             && (!Scanner.IsIdentifier(Alias) || Scanner.IsKeyword(Alias) || Scanner.IsFunction(Alias)))

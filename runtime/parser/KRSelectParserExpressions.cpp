@@ -195,7 +195,9 @@ bool TKRSelectParser::ReadOperand(TExprValue &Value, bool InCall, bool &Empty)
     switch (Kind) {
     case tkIdent:
     case tkFunction:
-        return ReadName(Value, InCall);
+        if (!Token.empty())
+            return ReadName(Value, InCall);
+        [[fallthrough]];
     case tkIdentString:
         // "Smith" is a name, 'Smith' a string; an empty quoted text is an empty string.
         if (!Token.empty() && FScanner->TokenQuote() != FScanner->GetStringQuote())

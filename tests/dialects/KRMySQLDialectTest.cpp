@@ -45,7 +45,7 @@ const std::string Body = "\r\n  `t`.`a`\r\nFROM\r\n  `t`\r\n";
 
 } // namespace
 
-TEST(KRMySQLScanner, WordListsAreMySQLsAndLeftAndRightAreFunctions)
+TEST(KRMySQLScanner, WordsAndQuotesGiveMySQLTokenKinds)
 {
     auto S = Construct<TKRMySQLScanner>();
     EXPECT_EQ(S->Keywords().Count(), 230);
@@ -323,4 +323,25 @@ TEST(KRMySQLOptions, CopiesAndWritesItsWords)
                     + P->MySQLOptions()->LimitScript(),
             "");
     EXPECT_THROW(Loose.Assign(P->ScriptFormat()), EConvertError);
+}
+
+TEST(KRMySelectParser, EmptyNamesAndDottedAliasesReadBack)
+{
+    const std::pair<const char *, const char *> Cases[] = {
+        // An empty quoted name is an empty string, whatever its quote.
+        { "SELECT a FROM t WHERE b = ``",
+                "SELECT \r\n  `t`.`a`\r\nFROM\r\n  `t`\r\nWHERE\r\n  (`b` = '')\r\n" },
+        // An alias is one name, dots included.
+        { "SELECT a AS `x.y` FROM t", "SELECT \r\n  `t`.`a` AS `x.y`\r\nFROM\r\n  `t`\r\n" },
+        { "SELECT a FROM t `x.y`", "SELECT \r\n  `x.y`.`a`\r\nFROM\r\n  `t` `x.y`\r\n" },
+    };
+    for (const auto &[Sql, Expected] : Cases) {
+        SCOPED_TRACE(Sql);
+        auto P = NewParser();
+        P->SetExpression(Sql);
+        EXPECT_EQ(P->GetExpression(), Expected);
+        auto Q = NewParser();
+        Q->SetExpression(Expected);
+        EXPECT_EQ(Q->GetExpression(), Expected);
+    }
 }
