@@ -17,3 +17,9 @@ if(KORVAN_SANITIZE)
     target_compile_options(korvan_sanitize INTERFACE ${_korvan_san})
     target_link_options(korvan_sanitize INTERFACE ${_korvan_san})
 endif()
+
+# g++ 12 reports -Wrestrict inside std::string's own operator+ when optimising ("accessing
+# 9223372036854775810 or more bytes"), a false positive of that release (GCC bug 105329).
+if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
+    target_compile_options(korvan_warnings INTERFACE -Wno-restrict)
+endif()
