@@ -5,7 +5,10 @@ add_library(korvan::warnings ALIAS korvan_warnings)
 target_compile_options(korvan_warnings INTERFACE
     -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Woverloaded-virtual -Wsuggest-override
     -Wcast-qual -Wformat=2 -Wimplicit-fallthrough -Wzero-as-null-pointer-constant
-    -Wmissing-declarations -Wduplicated-cond -Wlogical-op -Wextra-semi -Wundef)
+    -Wmissing-declarations -Wextra-semi -Wundef)
+if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+    target_compile_options(korvan_warnings INTERFACE -Wduplicated-cond -Wlogical-op)
+endif()
 if(KORVAN_WERROR)
     target_compile_options(korvan_warnings INTERFACE -Werror)
 endif()
@@ -15,6 +18,16 @@ add_library(korvan::sanitize ALIAS korvan_sanitize)
 if(KORVAN_SANITIZE)
     set(_korvan_san -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
     target_compile_options(korvan_sanitize INTERFACE ${_korvan_san})
+    target_link_options(korvan_sanitize INTERFACE ${_korvan_san})
+endif()
+# The fuzzing build (clang only) instruments everything for libFuzzer's coverage feedback as well;
+# the fuzz targets add libFuzzer's own main when they link.
+if(KORVAN_FUZZ)
+    if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+        message(FATAL_ERROR "KORVAN_FUZZ needs clang++ (libFuzzer): configure with CXX=clang++")
+    endif()
+    set(_korvan_san -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+    target_compile_options(korvan_sanitize INTERFACE ${_korvan_san} -fsanitize=fuzzer-no-link)
     target_link_options(korvan_sanitize INTERFACE ${_korvan_san})
 endif()
 

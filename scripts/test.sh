@@ -20,3 +20,6 @@ cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DKORVAN_WERROR=ON -DKORVAN_SA
 cmake --build build/asan -j"$jobs"
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1 \
     ctest --test-dir build/asan --output-on-failure -j"$jobs"
+
+echo "== Fuzzing: every target for a minute; a finding fails the run"
+bash scripts/fuzz.sh 60

@@ -3,6 +3,7 @@
 #include "framework/KRText.h"
 #include "parser/KRSelectParser.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace korvan {
@@ -79,9 +80,13 @@ std::string ProcessAlias(const TKRSelectParser *Parser, const std::string &Alias
     // An alias is one name, dots included.
     if (Scanner.GetProcessAliases())
         return ProcessNamePart(Parser, Alias);
-    // An alias such as Total Sales, or one that is a keyword, reads back only in quotes.
+    // An alias such as Total Sales, or one that is a keyword, reads back only in quotes; so does one
+    // with a delimiter, which the identifier rule lets through ("-" is a legal symbol: Net-Total).
+    const bool HasDelimiter =
+            std::any_of(Alias.begin(), Alias.end(), [&Scanner](char C) { return Scanner.IsDelim(C); });
     if (Scanner.GetQuoteIdentifiers()
-            && (!Scanner.IsIdentifier(Alias) || Scanner.IsKeyword(Alias) || Scanner.IsFunction(Alias)))
+            && (!Scanner.IsIdentifier(Alias) || HasDelimiter || Scanner.IsKeyword(Alias)
+                    || Scanner.IsFunction(Alias)))
         return AnsiQuotedStr(Alias, Scanner.GetIdentQuote());
     return Alias;
 }

@@ -328,7 +328,8 @@ void TKRSelectParser::DoParseTableDef()
             return;
         }
     }
-    if (!IsEntryEnd() && FScanner->Token() != ";") {
+    // A quoted ";" is a name like any other, not the end of the statement.
+    if (!IsEntryEnd() && !(FScanner->Token() == ";" && FScanner->TokenQuote() == '\0')) {
         if (!IsTableNameToken(*FScanner)) {
             FState = ssError;
             return;

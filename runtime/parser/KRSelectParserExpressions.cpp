@@ -43,9 +43,15 @@ bool TKRSelectParser::IsTerminator() const
     return true;
 }
 
+// The model takes a name that starts and ends with an identifier quote as quoted already, so a
+// quoted name whose own text looks like that ("'x'") keeps its quotes, or it would be written bare.
 std::string TKRSelectParser::GetTokenName() const
 {
-    return FScanner->TokenValue();
+    const std::string Name = FScanner->TokenValue();
+    if (FScanner->TokenQuote() != '\0' && Name.size() > 1 && FScanner->IsIdentQuote(Name.front())
+            && Name.front() == Name.back())
+        return AnsiQuotedStr(Name, FScanner->GetIdentQuote());
+    return Name;
 }
 
 // Only a quoted name can hold a dot; such a part is kept quoted, so that "t.x" stays one part when

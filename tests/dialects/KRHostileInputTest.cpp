@@ -1,0 +1,216 @@
+// Hostile input in every dialect: huge, deep, binary or truncated texts end in a model or in
+// EKRParserError with one of the documented codes, on the ordinary stack, and what is read keeps
+// every byte it was given.
+#include "dialects/KRIBSelectParser.h"
+#include "dialects/KRMySelectParser.h"
+#include "parser/KRSelectParser.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <vector>
+
+using namespace korvan;
+
+namespace {
+
+struct TDialect
+{
+    const char *Name;
+    std::unique_ptr<TKRSelectParser> (*Create)();
+};
+
+std::unique_ptr<TKRSelectParser> Interbase(TKRIBSQLServer Server)
+{
+    auto P = Construct<TKRIBSelectParser>();
+    P->SetSQLServer(Server);
+    return P;
+}
+
+const TDialect Dialects[] = {
+    { "generic", [] { return std::unique_ptr<TKRSelectParser>(Construct<TKRSelectParser>()); } },
+    { "interbase", [] { return std::unique_ptr<TKRSelectParser>(Interbase(qssInterBase)); } },
+    { "firebird", [] { return std::unique_ptr<TKRSelectParser>(Interbase(qssFireBird)); } },
+    { "mysql", [] { return std::unique_ptr<TKRSelectParser>(Construct<TKRMySelectParser>()); } },
+};
+
+//! The outcome of one text: read (and written back) or refused with an error code.
+struct TOutcome
+{
+    bool Parsed = false;
+    int Code = 0;
+    std::string Written;
+};
+
+// Anything but EKRParserError escapes and fails the test.
+TOutcome Read(TKRSelectParser &P, const std::string &Sql)
+{
+    TOutcome Result;
+    try {
+        P.SetExpression(Sql);
+        Result.Parsed = true;
+        Result.Written = P.GetExpression();
+    } catch (const EKRParserError &E) {
+        Result.Code = E.ErrorCode();
+    }
+    return Result;
+}
+
+TOutcome Read(const TDialect &D, const std::string &Sql)
+{
+    auto P = D.Create();
+    return Read(*P, Sql);
+}
+
+std::string Repeat(const std::string &Text, std::size_t Count)
+{
+    std::string Result;
+    Result.reserve(Text.size() * Count);
+    for (std::size_t I = 0; I < Count; ++I)
+        Result += Text;
+    return Result;
+}
+
+void ExpectClean(const TOutcome &Outcome, const std::string &What)
+{
+    EXPECT_TRUE(Outcome.Parsed || (Outcome.Code >= 1 && Outcome.Code <= 3))
+            << What << ": code " << Outcome.Code;
+}
+
+//! The string value of the first condition of a statement read without error.
+std::string FirstValue(const TKRSelectParser &P)
+{
+    const TKRCriterions *List = P.WhereItems();
+    while (List->Count() > 0 && List->Items(0)->SubItems()->Count() > 0)
+        List = List->Items(0)->SubItems();
+    if (List->Count() == 0 || List->Items(0)->RightSide()->Count() == 0)
+        return "<none>";
+    return List->Items(0)->RightSide()->Items(0)->Name();
+}
+
+} // namespace
+
+TEST(KRHostileInput, HundredThousandLevelsOfNestingEndInTheNestingError)
+{
+    const std::string Parens = Repeat("(", 100000) + "1" + Repeat(")", 100000);
+    const std::string Calls = Repeat("UPPER(", 100000) + "a" + Repeat(")", 100000);
+    for (const TDialect &D : Dialects) {
+        for (const std::string &Sql : { "SELECT a FROM t WHERE a = " + Parens, "SELECT " + Calls + " FROM t",
+                     "SELECT a FROM t WHERE " + Repeat("(", 100000) + "a = 1" + Repeat(")", 100000),
+                     "SELECT a FROM t WHERE a IN " + Parens }) {
+            const TOutcome Outcome = Read(D, Sql);
+            EXPECT_FALSE(Outcome.Parsed) << D.Name;
+            EXPECT_EQ(Outcome.Code, 1) << D.Name;
+        }
+    }
+}
+
+// Chains that need no parenthesis do not nest: they are read without recursion or refused.
+TEST(KRHostileInput, LongUnparenthesisedChainsAreReadOrRefused)
+{
+    for (const TDialect &D : Dialects) {
+        ExpectClean(Read(D, "SELECT a FROM t WHERE " + Repeat("NOT ", 100000) + "a = 1"), D.Name);
+        ExpectClean(Read(D, "SELECT " + Repeat("- ", 100000) + "1 FROM t"), D.Name);
+        ExpectClean(Read(D, "SELECT a FROM t WHERE a = " + Repeat("- ", 100000) + "1"), D.Name);
+        ExpectClean(Read(D, "SELECT a FROM t WHERE " + Repeat("a = 1 AND ", 100000) + "a = 1"), D.Name);
+    }
+}
+
+TEST(KRHostileInput, TenMegabyteStatementsAreRead)
+{
+    const std::string Value(10 * 1024 * 1024, 'x');
+    for (const TDialect &D : Dialects) {
+        auto P = D.Create();
+        const TOutcome Outcome = Read(*P, "SELECT a FROM t WHERE a = '" + Value + "'");
+        ASSERT_TRUE(Outcome.Parsed) << D.Name;
+        EXPECT_EQ(FirstValue(*P), Value) << D.Name;
+    }
+    auto P = Dialects[0].Create();
+    const std::string List = "SELECT a FROM t WHERE a IN (" + Repeat("1234567,", 1300000) + "0)";
+    ASSERT_GT(List.size(), 10u * 1000 * 1000);
+    const TOutcome Outcome = Read(*P, List);
+    ASSERT_TRUE(Outcome.Parsed);
+    EXPECT_GT(Outcome.Written.size(), List.size());
+}
+
+TEST(KRHostileInput, TwoMillionBlanksAreNothingToRead)
+{
+    const std::string Blanks(2000000, ' ');
+    for (const TDialect &D : Dialects)
+        ExpectClean(Read(D, "SELECT" + Blanks), D.Name);
+    const std::string Quarter(Blanks.size() / 4, ' ');
+    auto P = Dialects[0].Create();
+    ASSERT_TRUE(Read(*P, "SELECT" + Quarter + "a" + Quarter + "FROM" + Quarter + "t" + Quarter).Parsed);
+    EXPECT_EQ(P->TableDefs()->Count(), 1);
+}
+
+// A NUL is a byte like any other: it neither ends the text early nor is lost inside quotes.
+TEST(KRHostileInput, NulBytesAreKeptOrRefused)
+{
+    const std::string Nul(1, '\0');
+    for (const TDialect &D : Dialects) {
+        for (const std::string &Sql : { Nul, "SELECT " + Nul, "SELECT a" + Nul + "b FROM t",
+                     "SELECT a FROM t" + Nul + " WHERE a = 1", Repeat(Nul, 1000),
+                     "SELECT a FROM t WHERE a = 1" + Nul })
+            ExpectClean(Read(D, Sql), D.Name);
+        auto P = D.Create();
+        ASSERT_TRUE(Read(*P, "SELECT a FROM t WHERE a = 'x" + Nul + "y'").Parsed) << D.Name;
+        EXPECT_EQ(FirstValue(*P), "x" + Nul + "y") << D.Name;
+    }
+}
+
+TEST(KRHostileInput, InvalidUtf8PassesThroughQuotesUnchanged)
+{
+    const std::string Bytes = "\xff\xfe\x80\xc3\x28\xe2\x82\xed\xa0\x80";
+    for (const TDialect &D : Dialects) {
+        ExpectClean(Read(D, "SELECT " + Bytes + " FROM t"), D.Name);
+        ExpectClean(Read(D, Bytes), D.Name);
+        ExpectClean(Read(D, "SELECT a" + Bytes + "b FROM t" + Bytes), D.Name);
+        auto P = D.Create();
+        ASSERT_TRUE(Read(*P, "SELECT a FROM t WHERE a = '" + Bytes + "'").Parsed) << D.Name;
+        EXPECT_EQ(FirstValue(*P), Bytes) << D.Name;
+    }
+}
+
+TEST(KRHostileInput, AMegabyteIdentifierIsOneName)
+{
+    const std::string Name(1024 * 1024, 'N');
+    for (const TDialect &D : Dialects) {
+        auto P = D.Create();
+        ASSERT_TRUE(Read(*P, "SELECT " + Name + " FROM " + Name).Parsed) << D.Name;
+        ASSERT_EQ(P->TableDefs()->Count(), 1) << D.Name;
+        EXPECT_EQ(P->TableDefs()->Items(0)->Name(), Name) << D.Name;
+    }
+}
+
+TEST(KRHostileInput, AQuoteLeftOpenAtTheVeryEndIsTheUnterminatedError)
+{
+    for (const TDialect &D : Dialects) {
+        for (const char *Quote : { "'", "\"", "`" }) {
+            for (const std::string &Sql : { std::string(Quote), "SELECT " + std::string(Quote),
+                         "SELECT a FROM t WHERE a = " + std::string(Quote) + "abc",
+                         "SELECT a FROM " + std::string(Quote) + "t" }) {
+                const TOutcome Outcome = Read(D, Sql);
+                // A quote that is no quote in this dialect is an invalid token instead.
+                EXPECT_FALSE(Outcome.Parsed) << D.Name << " " << Sql;
+                EXPECT_TRUE(Outcome.Code == 3 || Outcome.Code == 1) << D.Name << " " << Sql;
+            }
+        }
+        EXPECT_EQ(Read(D, "SELECT a FROM t WHERE a = 'abc").Code, 3) << D.Name;
+    }
+}
+
+TEST(KRHostileInput, EveryKeywordAloneAndAfterSelectIsReadOrRefused)
+{
+    for (const TDialect &D : Dialects) {
+        const std::unique_ptr<TKRSelectParser> Words = D.Create();
+        const TStringList &Keywords = Words->Scanner()->Keywords();
+        ASSERT_GT(Keywords.Count(), 10) << D.Name;
+        for (int I = 0; I < Keywords.Count(); ++I) {
+            const std::string &Word = Keywords.Strings(I);
+            for (const std::string &Sql : { Word, "SELECT " + Word, "SELECT " + Word + " FROM t",
+                         "SELECT a FROM t WHERE " + Word, "SELECT a FROM " + Word })
+                ExpectClean(Read(D, Sql), std::string(D.Name) + ": " + Sql);
+        }
+    }
+}
