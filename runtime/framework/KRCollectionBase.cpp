@@ -113,12 +113,6 @@ void TCollection::Clear()
     FreeItems();
 }
 
-TCollectionItem *TCollection::Items(int Index) const
-{
-    CheckListIndex(Index, Count());
-    return FItems[static_cast<std::size_t>(Index)];
-}
-
 void TCollection::BeginUpdate()
 {
     ++FUpdateCount;

@@ -1,6 +1,7 @@
 // Collections of owned items: the base of every list in the query model.
 #pragma once
 
+#include "framework/KRException.h"
 #include "framework/KRPersistent.h"
 
 #include <cstdint>
@@ -78,7 +79,11 @@ public:
     //! Frees every item, inside BeginUpdate/EndUpdate.
     void Clear();
     int Count() const { return static_cast<int>(FItems.size()); }
-    TCollectionItem *Items(int Index) const;
+    TCollectionItem *Items(int Index) const
+    {
+        CheckListIndex(Index, Count());
+        return FItems[static_cast<std::size_t>(Index)];
+    }
 
     virtual void BeginUpdate();
     //! Closes one BeginUpdate; closing the outermost one reports the whole collection as changed.

@@ -21,10 +21,9 @@ const char *Exception::what() const noexcept
     return FMessage.c_str();
 }
 
-void CheckListIndex(int Index, int Count)
+void RaiseListIndexError(int Index)
 {
-    if (Index < 0 || Index >= Count)
-        throw EListError(Format(SListIndexError, { Index }));
+    throw EListError(Format(SListIndexError, { Index }));
 }
 
 } // namespace korvan

@@ -34,7 +34,14 @@ public:
     using Exception::Exception;
 };
 
+//! Raises EListError for Index.
+[[noreturn]] void RaiseListIndexError(int Index);
+
 //! Raises EListError unless 0 <= Index < Count.
-void CheckListIndex(int Index, int Count);
+inline void CheckListIndex(int Index, int Count)
+{
+    if (Index < 0 || Index >= Count) [[unlikely]]
+        RaiseListIndexError(Index);
+}
 
 } // namespace korvan

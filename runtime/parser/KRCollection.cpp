@@ -156,11 +156,6 @@ TKRCollectionItem *TKRCollection::Insert(int Index)
     return Item;
 }
 
-TKRCollectionItem *TKRCollection::Items(int Index) const
-{
-    return static_cast<TKRCollectionItem *>(TCollection::Items(Index));
-}
-
 void TKRCollection::SetItems(int Index, const TKRCollectionItem *Value)
 {
     TKRCollectionItem *Item = Items(Index);

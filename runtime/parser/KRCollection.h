@@ -62,7 +62,10 @@ public:
 
     TKRCollectionItem *Add();
     TKRCollectionItem *Insert(int Index);
-    TKRCollectionItem *Items(int Index) const;
+    TKRCollectionItem *Items(int Index) const
+    {
+        return static_cast<TKRCollectionItem *>(TCollection::Items(Index));
+    }
     //! Copies Value into the item at Index, unless it is that item.
     void SetItems(int Index, const TKRCollectionItem *Value);
     //! The copied items belong to this list's parser, not to the source's.

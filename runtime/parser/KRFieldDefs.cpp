@@ -31,19 +31,38 @@ TKRFieldDef::TKRFieldDef(TCollection *Collection)
     : TKRFunctionDef(Collection)
 {
     // A new field goes to the end of the SELECT list.
-    if (const TKRTableDefs *Tables = TableDefs())
+    if (const TKRTableDefs *Tables = TableDefs()) {
+        Tables->FieldAdded(FAlias);
         FSelectIndex = Tables->GetFieldCount() - 1;
-    else
+    } else
         FSelectIndex = Index() < 0 ? 0 : Index();
 }
 
-// The numbering stays gapless: every field after this one moves up by one.
+// The numbering stays gapless: every field after this one moves up by one. When the whole table
+// list goes, there is no numbering left to keep.
 TKRFieldDef::~TKRFieldDef()
 {
+    if (const TKRTableDefs *Tables = TableDefs()) {
+        Tables->FieldRemoved(FAlias);
+        if (Tables->Clearing())
+            return;
+    }
     ForEachNumberedField(*this, [this](TKRFieldDef &Other) {
         if (&Other != this && Other.FSelectIndex > FSelectIndex)
             --Other.FSelectIndex;
     });
+}
+
+void TKRFieldDef::SetAlias(const std::string &Value)
+{
+    ChangeAlias(Value);
+}
+
+void TKRFieldDef::ChangeAlias(const std::string &Value)
+{
+    if (const TKRTableDefs *Tables = TableDefs())
+        Tables->FieldAliasChanged(FAlias, Value);
+    FAlias = Value;
 }
 
 TKRTableDef *TKRFieldDef::TableDef() const
@@ -62,7 +81,7 @@ void TKRFieldDef::Assign(const TPersistent *Source)
 {
     TKRFunctionDef::Assign(Source);
     if (const auto *Other = dynamic_cast<const TKRFieldDef *>(Source)) {
-        FAlias = Other->FAlias;
+        ChangeAlias(Other->FAlias);
         FParamType = Other->FParamType;
     }
 }
@@ -74,7 +93,7 @@ void TKRFieldDef::SetName(const std::string &Value)
     if (Value == FName)
         return;
     if (FAlias == FName)
-        FAlias = GenerateAlias(Value, false);
+        ChangeAlias(GenerateAlias(Value, false));
     FName = Value;
 }
 
@@ -83,13 +102,13 @@ void TKRFieldDef::SetKind(TKRFunctionKind Value)
 {
     FKind = Value;
     if (FAlias == FName && Value != fkUnknown && Value != fkIdentifier)
-        FAlias = GenerateAlias("FIELD_", true);
+        ChangeAlias(GenerateAlias("FIELD_", true));
 }
 
 void TKRFieldDef::Clear()
 {
     TKRFunctionDef::Clear();
-    FAlias = FName;
+    ChangeAlias(FName);
 }
 
 std::string TKRFieldDef::GenerateAlias(const std::string &Base, bool Force) const
@@ -149,6 +168,18 @@ TKRFieldDef *TKRFieldDefs::FindByAlias(const std::string &Value) const
 TKRTableDef *TKRFieldDefs::TableDef() const
 {
     return dynamic_cast<TKRTableDef *>(Owner());
+}
+
+// A field moved in or out whole (not one being made or freed, which keeps the index itself)
+// leaves the table list's field index behind.
+void TKRFieldDefs::Notify(TCollectionItem *Item, TCollectionNotification Action)
+{
+    TKRFunctionDefs::Notify(Item, Action);
+    if (Action == cnDeleting || dynamic_cast<TKRFieldDef *>(Item) == nullptr)
+        return;
+    if (const TKRTableDef *Table = TableDef())
+        if (const TKRTableDefs *Tables = Table->TableDefs())
+            Tables->DropFieldIndex();
 }
 
 std::string TKRFieldDefs::GetScript() const

@@ -21,7 +21,7 @@ public:
     ~TKRFieldDef() override;
 
     const std::string &Alias() const { return FAlias; }
-    void SetAlias(const std::string &Value) { FAlias = Value; }
+    void SetAlias(const std::string &Value);
     int SelectIndex() const { return FSelectIndex; }
     void SetSelectIndex(int Value) { FSelectIndex = Value; }
     //! ptInput and ptInputOutput mark a stored procedure's input parameters, which are written
@@ -50,6 +50,9 @@ public:
     TKRTableDefs *TableDefs() const;
 
 private:
+    //! Every change of the alias goes through here, so the table list's index stays true.
+    void ChangeAlias(const std::string &Value);
+
     std::string FAlias;
     int FSelectIndex = 0;
     TParamType FParamType = ptResult;
@@ -74,6 +77,9 @@ public:
 
     //! Output fields (no input parameters), each on its own line after two blanks.
     std::string GetScript() const override;
+
+protected:
+    void Notify(TCollectionItem *Item, TCollectionNotification Action) override;
 };
 
 } // namespace korvan

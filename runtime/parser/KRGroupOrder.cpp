@@ -35,9 +35,8 @@ void TKRGroupByItems::Rebuild()
     std::vector<const TKRFieldDef *> Fields;
     bool Plain = false;
     bool Aggregate = false;
-    for (int Index = 0; Index < Tables.GetFieldCount(); ++Index) {
-        const TKRFieldDef *Field = Tables.FieldDefs(Index);
-        if (Field == nullptr || Field->IsInputParam())
+    for (const TKRFieldDef *Field : Tables.SelectList()) {
+        if (Field->IsInputParam())
             continue;
         Fields.push_back(Field);
         if (Field->Kind() == fkFunction && IsAggregate(Field->Name()))

@@ -4,10 +4,20 @@
 #include "parser/KRSelectParser.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace korvan {
 
 namespace {
+
+//! The items of List in upper case: an item SameText to one of them is in the list.
+std::unordered_set<std::string> UpperCaseSet(const TStrings &List)
+{
+    std::unordered_set<std::string> Result;
+    for (int I = 0; I < List.Count(); ++I)
+        Result.insert(AnsiUpperCase(List.Strings(I)));
+    return Result;
+}
 
 bool IsDelimToken(const TKRSQLScanner &Scanner, const char *Text)
 {
@@ -522,10 +532,7 @@ void TKRSelectParser::FinishFromClause()
     if (!Named.empty() && !Unnamed.empty()) {
         // Fields of definitions that no FROM entry named go to the named ones, at their place in
         // the SELECT list: names and * to each, computed columns to the first.
-        std::vector<TKRFieldDef *> Order;
-        for (int Index = 0; Index < FTableDefs->GetFieldCount(); ++Index)
-            if (TKRFieldDef *Field = FTableDefs->FieldDefs(Index))
-                Order.push_back(Field);
+        const std::vector<TKRFieldDef *> Order = FTableDefs->SelectList();
         std::vector<TKRFieldDef *> Final;
         for (TKRFieldDef *Field : Order) {
             if (!Field->TableDef()->Name().empty()) {
@@ -627,6 +634,7 @@ bool TKRSelectParser::ReadNameList(std::string &Item)
 
 void TKRSelectParser::DoParseGroupByClause()
 {
+    std::unordered_set<std::string> Listed = UpperCaseSet(*FGroupByItems);
     for (;;) {
         std::string Item;
         if (!ReadNameList(Item))
@@ -636,7 +644,7 @@ void TKRSelectParser::DoParseGroupByClause()
             FState = ssError;
             return;
         }
-        if (FGroupByItems->IndexOf(Item) < 0)
+        if (Listed.insert(AnsiUpperCase(Item)).second)
             FGroupByItems->Add(Item);
         if (!IsDelimToken(*FScanner, ","))
             break;
@@ -654,6 +662,7 @@ void TKRSelectParser::DoParseHavingClause()
 
 void TKRSelectParser::DoParseOrderByClause()
 {
+    std::unordered_set<std::string> Listed = UpperCaseSet(*FOrderByItems);
     for (;;) {
         std::string Item;
         if (!ReadNameList(Item))
@@ -668,7 +677,7 @@ void TKRSelectParser::DoParseOrderByClause()
             FState = ssError;
             return;
         }
-        if (FOrderByItems->IndexOf(Item) < 0)
+        if (Listed.insert(AnsiUpperCase(Item)).second)
             FOrderByItems->AddOrdered(Item, Kind);
         if (!IsDelimToken(*FScanner, ","))
             break;

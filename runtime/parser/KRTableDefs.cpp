@@ -187,11 +187,73 @@ TKRTableDef *TKRTableDefs::FindByAlias(const std::string &Value) const
 
 int TKRTableDefs::GetFieldCount() const
 {
-    int Result = 0;
-    for (int I = 0; I < Count(); ++I)
-        if (const TKRFieldDefs *Fields = Items(I)->FieldDefs())
-            Result += Fields->Count();
-    return Result;
+    BuildFieldIndex();
+    return FFieldCount;
+}
+
+void TKRTableDefs::BuildFieldIndex() const
+{
+    if (FFieldIndexBuilt)
+        return;
+    FFieldAliases.clear();
+    FFreeSuffixFrom.clear();
+    FFieldCount = 0;
+    for (int T = 0; T < Count(); ++T)
+        if (const TKRFieldDefs *Fields = Items(T)->FieldDefs()) {
+            FFieldCount += Fields->Count();
+            for (int I = 0; I < Fields->Count(); ++I)
+                ++FFieldAliases[Fields->Items(I)->Alias()];
+        }
+    FFieldIndexBuilt = true;
+}
+
+void TKRTableDefs::DropFieldIndex() const
+{
+    FFieldIndexBuilt = false;
+    FFieldAliases.clear();
+    FFreeSuffixFrom.clear();
+}
+
+void TKRTableDefs::FieldAdded(const std::string &Alias) const
+{
+    if (!FFieldIndexBuilt)
+        return;
+    ++FFieldCount;
+    ++FFieldAliases[Alias];
+}
+
+void TKRTableDefs::FieldRemoved(const std::string &Alias) const
+{
+    if (!FFieldIndexBuilt)
+        return;
+    --FFieldCount;
+    const auto Found = FFieldAliases.find(Alias);
+    if (Found != FFieldAliases.end() && --Found->second == 0)
+        FFieldAliases.erase(Found);
+    FFreeSuffixFrom.clear();
+}
+
+void TKRTableDefs::FieldAliasChanged(const std::string &Old, const std::string &New) const
+{
+    if (!FFieldIndexBuilt || Old == New)
+        return;
+    FieldRemoved(Old);
+    FieldAdded(New);
+}
+
+bool TKRTableDefs::AliasInUse(const std::string &Alias) const
+{
+    BuildFieldIndex();
+    return FFieldAliases.count(Alias) > 0;
+}
+
+// Only a table that was whole before (one moved from another list) brings fields along; a new
+// table is still empty, and a dying one has let its fields go one by one.
+void TKRTableDefs::Notify(TCollectionItem *Item, TCollectionNotification Action)
+{
+    TKRCollection::Notify(Item, Action);
+    if (Action != cnDeleting && dynamic_cast<TKRTableDef *>(Item) != nullptr)
+        DropFieldIndex();
 }
 
 TKRFieldDef *TKRTableDefs::FieldDefs(int Index) const
@@ -206,19 +268,34 @@ TKRFieldDef *TKRTableDefs::FieldDefs(int Index) const
     return Result;
 }
 
+std::vector<TKRFieldDef *> TKRTableDefs::SelectList() const
+{
+    std::vector<TKRFieldDef *> Slots(static_cast<std::size_t>(GetFieldCount()), nullptr);
+    for (int T = 0; T < Count(); ++T) {
+        const TKRFieldDefs *Fields = Items(T)->FieldDefs();
+        for (int I = 0; Fields != nullptr && I < Fields->Count(); ++I) {
+            TKRFieldDef *Field = Fields->Items(I);
+            const int Index = Field->SelectIndex();
+            if (Index >= 0 && static_cast<std::size_t>(Index) < Slots.size())
+                Slots[static_cast<std::size_t>(Index)] = Field;
+        }
+    }
+    std::erase(Slots, nullptr);
+    return Slots;
+}
+
 std::string TKRTableDefs::GetUniqueAlias(const std::string &Base, bool Force) const
 {
-    const auto AliasExists = [this](const std::string &Alias) {
-        for (int T = 0; T < Count(); ++T)
-            if (Items(T)->FieldDefs()->FindByAlias(Alias) != nullptr)
-                return true;
-        return false;
-    };
-    std::string Result = Base;
-    for (int N = 1; Force || AliasExists(Result); ++N) {
-        Result = Base + std::to_string(N);
-        Force = false;
-    }
+    if (!Force && !AliasInUse(Base))
+        return Base;
+    // Base1, Base2, ... up to the first free one; the numbers found taken are not tried again
+    // while no alias goes.
+    const auto Hint = FFreeSuffixFrom.find(Base);
+    int N = Hint != FFreeSuffixFrom.end() ? Hint->second : 1;
+    std::string Result = Base + std::to_string(N);
+    while (AliasInUse(Result))
+        Result = Base + std::to_string(++N);
+    FFreeSuffixFrom[Base] = N;
     return Result;
 }
 
@@ -350,11 +427,9 @@ std::string TKRTableDefs::GetJoinChain(
 std::string TKRTableDefs::GetFieldsScript() const
 {
     std::vector<const TKRFieldDef *> Fields;
-    for (int Index = 0; Index < GetFieldCount(); ++Index) {
-        const TKRFieldDef *Field = FieldDefs(Index);
-        if (Field != nullptr && !Field->IsInputParam())
+    for (const TKRFieldDef *Field : SelectList())
+        if (!Field->IsInputParam())
             Fields.push_back(Field);
-    }
     const bool AllStars = !Fields.empty()
             && std::all_of(Fields.begin(), Fields.end(), [](const TKRFieldDef *F) { return F->IsStar(); });
     if (AllStars) {

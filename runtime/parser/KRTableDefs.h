@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace korvan {
@@ -85,6 +86,8 @@ public:
     int GetFieldCount() const;
     //! The field, in any table, whose SelectIndex is Index (the last one found), or null.
     TKRFieldDef *FieldDefs(int Index) const;
+    //! FieldDefs(0) .. FieldDefs(GetFieldCount() - 1) in one pass; the null ones left out.
+    std::vector<TKRFieldDef *> SelectList() const;
     //! Base, or Base followed by the first number that makes it an alias no field uses; with Force
     //! never Base itself.
     std::string GetUniqueAlias(const std::string &Base, bool Force) const;
@@ -101,15 +104,34 @@ public:
     //! The SELECT list and the FROM clause, without the word SELECT.
     virtual std::string GetScript() const;
 
+    // The field index behind GetFieldCount and GetUniqueAlias: the number of fields and of each
+    // alias over all tables. It is built on first use; the fields of the list's tables keep it up
+    // to date (see TKRFieldDef), and a table or a field moved in or out drops it.
+    void FieldAdded(const std::string &Alias) const;
+    void FieldRemoved(const std::string &Alias) const;
+    void FieldAliasChanged(const std::string &Old, const std::string &New) const;
+    void DropFieldIndex() const;
+
     //! The chain of joins that starts at Root, as it follows Root's entry in the FROM list. The
     //! tables whose joins it wrote are added to Written.
     std::string GetJoinChain(const TKRTableDef *Root, std::vector<const TKRTableDef *> &Written) const;
 
+protected:
+    void Notify(TCollectionItem *Item, TCollectionNotification Action) override;
+
 private:
     std::string GetFieldsScript() const;
     std::string GetTablesScript() const;
+    void BuildFieldIndex() const;
+    bool AliasInUse(const std::string &Alias) const;
 
     bool FClearing = false;
+    mutable bool FFieldIndexBuilt = false;
+    mutable int FFieldCount = 0;
+    mutable std::unordered_map<std::string, int> FFieldAliases;
+    //! For a base of GetUniqueAlias, a number below which every suffix is taken; forgotten as soon
+    //! as any alias goes.
+    mutable std::unordered_map<std::string, int> FFreeSuffixFrom;
 };
 
 } // namespace korvan
