@@ -1,7 +1,6 @@
 // Google Benchmark programs for the core: scanning alone, parsing alone, writing alone and the
-// whole round trip, for every mode at every size and for the batch of small statements; and the
-// memory a parsed model holds. Run by bench/run.sh; never part of ctest.
-#include "KRAllocationCounter.h"
+// whole round trip, for every mode at every size and for the batch of small statements, beside
+// the bare tokenizer. Run by bench/run.sh; never part of ctest.
 #include "KRBenchSupport.h"
 #include "KRStatementGenerator.h"
 
@@ -103,27 +102,6 @@ void BareTokenizer(benchmark::State &State, TBenchMode Mode, const TStatementSiz
     Account(State, List);
 }
 
-// The heap a parsed model holds, and the most the parser held while reading, per statement byte.
-void ModelMemory(benchmark::State &State, TBenchMode Mode, const TStatementSize *Size)
-{
-    const std::string &S = Statements(Mode, Size).front();
-    std::size_t Held = 0;
-    std::size_t Peak = 0;
-    for (auto _ : State) {
-        const std::size_t Before = HeapBytes();
-        ResetPeakHeapBytes();
-        auto Parser = NewBenchParser(Mode);
-        Parser->SetExpression(S);
-        Held = HeapBytes() - Before;
-        Peak = PeakHeapBytes() - Before;
-    }
-    const double Bytes = static_cast<double>(S.size());
-    State.counters["statement_bytes"] = Bytes;
-    State.counters["model_bytes"] = static_cast<double>(Held);
-    State.counters["peak_bytes"] = static_cast<double>(Peak);
-    State.counters["peak_per_byte"] = static_cast<double>(Peak) / Bytes;
-}
-
 using TBody = void (*)(benchmark::State &, TBenchMode, const TStatementSize *);
 
 void RegisterAll()
@@ -141,13 +119,6 @@ void RegisterAll()
                     (std::string(Name) + "/" + BenchModeName(Mode) + "/batch").c_str(), Body, Mode, nullptr)
                     ->Unit(benchmark::kMillisecond);
         }
-    for (const TBenchMode Mode : BenchModes)
-        for (const TStatementSize &Size : StatementSizes)
-            benchmark::RegisterBenchmark(
-                    (std::string("ModelMemory/") + BenchModeName(Mode) + "/" + Size.Name).c_str(),
-                    ModelMemory, Mode, &Size)
-                    ->Iterations(1)
-                    ->Unit(benchmark::kMillisecond);
 }
 
 } // namespace

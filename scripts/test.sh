@@ -11,7 +11,7 @@ echo "== Formatting"
 git ls-files -- '*.h' '*.cpp' | xargs -r clang-format --dry-run --Werror
 
 echo "== Build and test (warnings are errors)"
-cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DKORVAN_WERROR=ON >/dev/null
+cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DKORVAN_WERROR=ON -DKORVAN_BENCH=ON >/dev/null
 cmake --build build/test -j"$jobs"
 ctest --test-dir build/test --output-on-failure -j"$jobs"
 

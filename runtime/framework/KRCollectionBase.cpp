@@ -50,6 +50,7 @@ void TCollectionItem::SetIndex(int Value)
         std::rotate(To, From, From + 1);
     else
         std::rotate(From, From + 1, To + 1);
+    FCollection->ItemMoved(this);
     Changed(true);
 }
 
@@ -156,6 +157,8 @@ void TCollection::Changed()
 }
 
 void TCollection::Notify(TCollectionItem *, TCollectionNotification) {}
+
+void TCollection::ItemMoved(TCollectionItem *) {}
 
 void TCollection::InsertItem(TCollectionItem *Item)
 {

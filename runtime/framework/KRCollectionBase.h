@@ -105,6 +105,8 @@ protected:
     //! Reports the whole collection as changed unless inside BeginUpdate/EndUpdate.
     void Changed();
     virtual void Notify(TCollectionItem *Item, TCollectionNotification Action);
+    //! Item has moved to another place in the list (SetIndex).
+    virtual void ItemMoved(TCollectionItem *Item);
 
 private:
     friend class TCollectionItem;

@@ -164,11 +164,12 @@ void TKRSelectParser::SetDistinct(bool Value)
 // Nothing of an earlier statement survives: a reused parser starts like a new one.
 void TKRSelectParser::Clear()
 {
+    // ORDER BY goes first: each table would otherwise look through it for its own entries.
+    FOrderByItems->Clear();
     FTableDefs->Clear();
     FWhereItems->Clear();
     FGroupByItems->Clear();
     FHavingItems->Clear();
-    FOrderByItems->Clear();
     FWhereItems->SetFilter(cfAll);
     FHavingItems->SetFilter(cfAll);
     SetDistinct(false);

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 namespace korvan {
@@ -193,8 +194,11 @@ private:
     bool FQualifiedNames = false;
     TKRTableDef *FExprTable = nullptr;
     TKRFunctionDef *FExprRoot = nullptr;
-    //! The table definitions that FROM entries named, in their order.
+    //! The table definitions that FROM entries named, in their order; the same as a set, and
+    //! their aliases, for look-ups.
     std::vector<const TKRTableDef *> FFromEntries;
+    std::unordered_set<const TKRTableDef *> FFromSet;
+    std::unordered_set<std::string> FFromAliases;
     //! Output fields read without a qualifier, and copies of them.
     std::vector<const TKRFieldDef *> FUnqualified;
     //! An unqualified * was read in the SELECT list.

@@ -75,6 +75,8 @@ void TKRSelectParser::DoParse()
     const std::string Text = FScanner->Expression();
     Clear();
     FFromEntries.clear();
+    FFromSet.clear();
+    FFromAliases.clear();
     FUnqualified.clear();
     FStarRead = false;
     FState = ssBegin;
@@ -274,18 +276,25 @@ bool TKRSelectParser::IsEntryEnd() const
 // entry's plain unqualified fields, as SELECT a, b FROM t1, t2 reads a and b of both).
 TKRTableDef *TKRSelectParser::TakeTableDef(const std::string &Key, bool StandAlone)
 {
-    const auto Claimed = [this](const TKRTableDef *Def) {
-        return std::find(FFromEntries.begin(), FFromEntries.end(), Def) != FFromEntries.end();
-    };
-    for (int I = 0; I < FTableDefs->Count(); ++I) {
-        TKRTableDef *Def = FTableDefs->Items(I);
-        if (Def->Alias() == Key && !Claimed(Def))
-            return Def;
+    const auto Claimed = [this](const TKRTableDef *Def) { return FFromSet.count(Def) > 0; };
+    // The first definition of the alias is nearly always the one; the scans are for the rest.
+    if (TKRTableDef *First = FTableDefs->FindByAlias(Key)) {
+        if (!Claimed(First))
+            return First;
+        for (int I = 0; I < FTableDefs->Count(); ++I) {
+            TKRTableDef *Def = FTableDefs->Items(I);
+            if (Def->Alias() == Key && !Claimed(Def))
+                return Def;
+        }
     }
-    for (int I = 0; I < FTableDefs->Count(); ++I) {
-        TKRTableDef *Def = FTableDefs->Items(I);
-        if (Def->Name().empty() && Def->Alias().empty() && !Claimed(Def))
-            return Def;
+    if (TKRTableDef *First = FTableDefs->FindByAlias("")) {
+        if (First->Name().empty() && !Claimed(First))
+            return First;
+        for (int I = 0; I < FTableDefs->Count(); ++I) {
+            TKRTableDef *Def = FTableDefs->Items(I);
+            if (Def->Name().empty() && Def->Alias().empty() && !Claimed(Def))
+                return Def;
+        }
     }
     TKRTableDef *Previous = FTableDefs->FindByAlias(FLastTableAlias);
     TKRTableDef *Def = FTableDefs->Add();
@@ -349,12 +358,11 @@ void TKRSelectParser::DoParseTableDef()
     }
     const std::string Key = Alias.empty() ? Name : Alias;
     // FROM t, t names one table twice: no column of it could be told apart.
-    for (const TKRTableDef *Entry : FFromEntries)
-        if (Entry->Alias() == Key) {
-            FScanner->Restore(EntryStart);
-            FState = ssError;
-            return;
-        }
+    if (FFromAliases.count(Key) > 0) {
+        FScanner->Restore(EntryStart);
+        FState = ssError;
+        return;
+    }
     TKRTableDef *Def = TakeTableDef(Key, Alias.empty());
     Def->SetName(Name);
     if (!Alias.empty())
@@ -365,6 +373,8 @@ void TKRSelectParser::DoParseTableDef()
             Def->FieldDefs()->Add()->Assign(Params.FieldDefs()->Items(I));
     }
     FFromEntries.push_back(Def);
+    FFromSet.insert(Def);
+    FFromAliases.insert(Def->Alias());
     FLastTableName = Name;
     FLastTableAlias = Key;
     // A further word must start a join.

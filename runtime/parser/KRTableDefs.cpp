@@ -3,15 +3,11 @@
 #include "parser/KRSelectParser.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace korvan {
 
 namespace {
-
-bool Contains(const std::vector<const TKRTableDef *> &Tables, const TKRTableDef *Table)
-{
-    return std::find(Tables.begin(), Tables.end(), Table) != Tables.end();
-}
 
 //! The text of a stored-procedure argument: a parameter name as :name, anything else (a literal,
 //! an expression, a call) as its own text, which no table qualifies.
@@ -55,18 +51,26 @@ void TKRTableDef::SetAlias(const std::string &Value)
 {
     if (Value == FAlias)
         return;
-    if (TKRTableDefs *Tables = TableDefs())
+    const std::string Old = FAlias;
+    TKRTableDefs *Tables = TableDefs();
+    if (Tables != nullptr)
         Tables->UpdateTableAlias(FAlias, Value);
     FAlias = Value;
+    if (Tables != nullptr)
+        Tables->TableRenamed(this, Old, FName);
 }
 
 void TKRTableDef::SetName(const std::string &Value)
 {
     if (Value == FName)
         return;
+    const std::string OldAlias = FAlias;
+    const std::string OldName = FName;
     if (FAlias == FName)
         FAlias = Value;
     FName = Value;
+    if (const TKRTableDefs *Tables = TableDefs())
+        Tables->TableRenamed(this, OldAlias, OldName);
 }
 
 void TKRTableDef::SetFieldDefs(const TKRFieldDefs *Value)
@@ -90,9 +94,13 @@ void TKRTableDef::Assign(const TPersistent *Source)
 {
     TKRCollectionItem::Assign(Source);
     if (const auto *Other = dynamic_cast<const TKRTableDef *>(Source)) {
+        const std::string OldAlias = FAlias;
+        const std::string OldName = FName;
         FAlias = Other->FAlias;
         FFieldDefs->Assign(Other->FFieldDefs.get());
         FName = Other->FName;
+        if (const TKRTableDefs *Tables = TableDefs())
+            Tables->TableRenamed(this, OldAlias, OldName);
     }
 }
 
@@ -171,18 +179,90 @@ void TKRTableDefs::Clear()
 
 TKRTableDef *TKRTableDefs::FindByName(const std::string &Value) const
 {
-    for (int I = 0; I < Count(); ++I)
-        if (Items(I)->Name() == Value)
-            return Items(I);
-    return nullptr;
+    BuildTableIndex();
+    const auto Found = FFirstByName.find(Value);
+    return Found != FFirstByName.end() ? Found->second : nullptr;
 }
 
 TKRTableDef *TKRTableDefs::FindByAlias(const std::string &Value) const
 {
-    for (int I = 0; I < Count(); ++I)
-        if (Items(I)->Alias() == Value)
-            return Items(I);
-    return nullptr;
+    BuildTableIndex();
+    const auto Found = FFirstByAlias.find(Value);
+    return Found != FFirstByAlias.end() ? Found->second : nullptr;
+}
+
+void TKRTableDefs::BuildTableIndex() const
+{
+    if (FTableIndexBuilt) {
+        // Tables made since the last look-up are whole by now, and last in the list.
+        for (TCollectionItem *Item : FNewTables) {
+            auto *Table = static_cast<TKRTableDef *>(Item);
+            FFirstByAlias.emplace(Table->Alias(), Table);
+            FFirstByName.emplace(Table->Name(), Table);
+        }
+        FNewTables.clear();
+        return;
+    }
+    FFirstByAlias.clear();
+    FFirstByName.clear();
+    for (int I = 0; I < Count(); ++I) {
+        FFirstByAlias.emplace(Items(I)->Alias(), Items(I));
+        FFirstByName.emplace(Items(I)->Name(), Items(I));
+    }
+    FNewTables.clear();
+    FTableIndexBuilt = true;
+}
+
+void TKRTableDefs::DropTableIndex() const
+{
+    FTableIndexBuilt = false;
+    FFirstByAlias.clear();
+    FFirstByName.clear();
+    FNewTables.clear();
+}
+
+namespace {
+
+//! Brings one map of first tables up to date after Table's key went from Old to New.
+template <typename TKey>
+void Rekey(const TKRTableDefs &Tables, std::unordered_map<std::string, TKRTableDef *> &First,
+        const TKRTableDef *Table, const std::string &Old, const std::string &New, TKey Key)
+{
+    if (Old == New)
+        return;
+    const auto Was = First.find(Old);
+    if (Was != First.end() && Was->second == Table) {
+        First.erase(Was);
+        for (int I = 0; I < Tables.Count(); ++I)
+            if (Key(*Tables.Items(I)) == Old) {
+                First.emplace(Old, Tables.Items(I));
+                break;
+            }
+    }
+    auto *Self = const_cast<TKRTableDef *>(Table);
+    const auto [Is, Added] = First.emplace(New, Self);
+    if (!Added && Is->second != Table && Table->Index() < Is->second->Index())
+        Is->second = Self;
+}
+
+} // namespace
+
+void TKRTableDefs::TableRenamed(
+        const TKRTableDef *Table, const std::string &OldAlias, const std::string &OldName) const
+{
+    if (!FTableIndexBuilt)
+        return;
+    BuildTableIndex();
+    Rekey(*this, FFirstByAlias, Table, OldAlias, Table->Alias(),
+            [](const TKRTableDef &T) -> const std::string & { return T.Alias(); });
+    Rekey(*this, FFirstByName, Table, OldName, Table->Name(),
+            [](const TKRTableDef &T) -> const std::string & { return T.Name(); });
+}
+
+void TKRTableDefs::ItemMoved(TCollectionItem *Item)
+{
+    TKRCollection::ItemMoved(Item);
+    DropTableIndex();
 }
 
 int TKRTableDefs::GetFieldCount() const
@@ -252,8 +332,15 @@ bool TKRTableDefs::AliasInUse(const std::string &Alias) const
 void TKRTableDefs::Notify(TCollectionItem *Item, TCollectionNotification Action)
 {
     TKRCollection::Notify(Item, Action);
-    if (Action != cnDeleting && dynamic_cast<TKRTableDef *>(Item) != nullptr)
+    const bool Whole = dynamic_cast<TKRTableDef *>(Item) != nullptr;
+    if (Action != cnDeleting && Whole)
         DropFieldIndex();
+    // A table made right now (still without alias and name) goes to the end of the list; any other
+    // arrival or departure leaves the table index behind.
+    if (Action == cnAdded && !Whole && FTableIndexBuilt)
+        FNewTables.push_back(Item);
+    else
+        DropTableIndex();
 }
 
 TKRFieldDef *TKRTableDefs::FieldDefs(int Index) const
@@ -379,6 +466,12 @@ void TKRTableDefs::UpdateJoins(const TKRTableDef *Excluded)
 std::string TKRTableDefs::GetJoinChain(
         const TKRTableDef *Root, std::vector<const TKRTableDef *> &Written) const
 {
+    TWrittenTables Tables{ Written, { Written.begin(), Written.end() } };
+    return JoinChain(Root, Tables);
+}
+
+std::string TKRTableDefs::JoinChain(const TKRTableDef *Root, TWrittenTables &Written) const
+{
     struct Frame
     {
         const TKRTableDef *Table;
@@ -399,8 +492,8 @@ std::string TKRTableDefs::GetJoinChain(
             const TKRTableDef *Target = FindByAlias(Join->JoinTable());
             if (Target == nullptr)
                 Target = FindByName(Join->JoinTable());
-            if (Target != nullptr && !Contains(Written, Target))
-                Written.push_back(Target);
+            if (Target != nullptr)
+                Written.Add(Target);
         }
         Chain.push_back({ Table, 0 });
         return true;
@@ -461,20 +554,27 @@ std::string TKRTableDefs::GetFieldsScript() const
 // table without a name (one the SELECT list made, never named in FROM) gets none.
 std::string TKRTableDefs::GetTablesScript() const
 {
-    std::vector<const TKRTableDef *> Written;
+    std::vector<const TKRTableDef *> List;
+    TWrittenTables Written{ List, {} };
     std::string Result;
     const auto Write = [&](const TKRTableDef *Table) {
         if (!Result.empty())
             Result += ",\r\n";
-        if (!Contains(Written, Table))
-            Written.push_back(Table);
-        Result += Table->GetEntryScript() + GetJoinChain(Table, Written);
+        Written.Add(Table);
+        Result += Table->GetEntryScript() + JoinChain(Table, Written);
     };
+    // What IsTableJoined tells, for every table at once.
+    std::unordered_set<std::string> Joined;
+    for (int T = 0; T < Count(); ++T) {
+        const TKRJoinDefs *Joins = Items(T)->JoinDefs();
+        for (int I = 0; Joins != nullptr && I < Joins->Count(); ++I)
+            Joined.insert(Joins->Items(I)->JoinTable());
+    }
     for (int T = 0; T < Count(); ++T)
-        if (!Items(T)->Name().empty() && !IsTableJoined(Items(T)))
+        if (!Items(T)->Name().empty() && Joined.count(Items(T)->Alias()) == 0)
             Write(Items(T));
     for (int T = 0; T < Count(); ++T)
-        if (!Items(T)->Name().empty() && !Contains(Written, Items(T)))
+        if (!Items(T)->Name().empty() && !Written.Has(Items(T)))
             Write(Items(T));
     return Result;
 }

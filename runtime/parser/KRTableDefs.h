@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace korvan {
@@ -111,6 +112,9 @@ public:
     void FieldRemoved(const std::string &Alias) const;
     void FieldAliasChanged(const std::string &Old, const std::string &New) const;
     void DropFieldIndex() const;
+    //! Keeps the look-up behind FindByName and FindByAlias true after Table's alias or name changed.
+    void TableRenamed(
+            const TKRTableDef *Table, const std::string &OldAlias, const std::string &OldName) const;
 
     //! The chain of joins that starts at Root, as it follows Root's entry in the FROM list. The
     //! tables whose joins it wrote are added to Written.
@@ -118,12 +122,32 @@ public:
 
 protected:
     void Notify(TCollectionItem *Item, TCollectionNotification Action) override;
+    void ItemMoved(TCollectionItem *Item) override;
 
 private:
+    //! The tables whose joins were written, in order and as a set.
+    struct TWrittenTables
+    {
+        std::vector<const TKRTableDef *> &List;
+        std::unordered_set<const TKRTableDef *> Set;
+
+        bool Has(const TKRTableDef *Table) const { return Set.count(Table) > 0; }
+        void Add(const TKRTableDef *Table)
+        {
+            if (Set.insert(Table).second)
+                List.push_back(Table);
+        }
+    };
+
+    std::string JoinChain(const TKRTableDef *Root, TWrittenTables &Written) const;
     std::string GetFieldsScript() const;
     std::string GetTablesScript() const;
     void BuildFieldIndex() const;
     bool AliasInUse(const std::string &Alias) const;
+    //! The first table of each alias and of each name, built on first use and kept while tables
+    //! are only added at the end and renamed; anything else drops it.
+    void BuildTableIndex() const;
+    void DropTableIndex() const;
 
     bool FClearing = false;
     mutable bool FFieldIndexBuilt = false;
@@ -132,6 +156,11 @@ private:
     //! For a base of GetUniqueAlias, a number below which every suffix is taken; forgotten as soon
     //! as any alias goes.
     mutable std::unordered_map<std::string, int> FFreeSuffixFrom;
+    mutable bool FTableIndexBuilt = false;
+    mutable std::unordered_map<std::string, TKRTableDef *> FFirstByAlias;
+    mutable std::unordered_map<std::string, TKRTableDef *> FFirstByName;
+    //! Tables added since the index was last used; they were still being made when they came.
+    mutable std::vector<TCollectionItem *> FNewTables;
 };
 
 } // namespace korvan
