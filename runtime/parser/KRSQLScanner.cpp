@@ -82,18 +82,21 @@ void TKRSQLScanner::SetKeywords(const TStrings &Value)
 {
     if (&Value != FKeywords.get())
         CopyWords(*FKeywords, Value);
+    FKeywordSet.Assign(*FKeywords);
 }
 
 void TKRSQLScanner::SetFunctions(const TStrings &Value)
 {
     if (&Value != FFunctions.get())
         CopyWords(*FFunctions, Value);
+    FFunctionSet.Assign(*FFunctions);
 }
 
 void TKRSQLScanner::SetOperations(const TStrings &Value)
 {
     if (&Value != FOperations.get())
         FOperations->Assign(&Value);
+    FOperationSet.Assign(*FOperations);
 }
 
 void TKRSQLScanner::Init()
@@ -337,10 +340,7 @@ std::string TKRSQLScanner::GetNextToken()
 
 bool TKRSQLScanner::IsOperation(const std::string &S) const
 {
-    for (int I = 0; I < FOperations->Count(); ++I)
-        if (SameText(FOperations->Strings(I), S))
-            return true;
-    return false;
+    return FOperationSet.Contains(S);
 }
 
 bool TKRSQLScanner::IsComparison(char C) const
@@ -380,14 +380,12 @@ bool TKRSQLScanner::IsInteger(const std::string &S) const
 
 bool TKRSQLScanner::IsKeyword(const std::string &S) const
 {
-    int Index = 0;
-    return FKeywords->Find(S, Index);
+    return FKeywordSet.Contains(S);
 }
 
 bool TKRSQLScanner::IsFunction(const std::string &S) const
 {
-    int Index = 0;
-    return FFunctions->Find(S, Index);
+    return FFunctionSet.Contains(S);
 }
 
 bool TKRSQLScanner::IsTerminator(char C, const std::string &Token, char Next, char Quote) const
@@ -433,16 +431,19 @@ std::string TKRSQLScanner::ProcessIdent(const std::string &S) const
 void TKRSQLScanner::DefineKeywords()
 {
     LoadWords(*FKeywords, GetCommaKeywords(), true);
+    FKeywordSet.Assign(*FKeywords);
 }
 
 void TKRSQLScanner::DefineFunctions()
 {
     LoadWords(*FFunctions, GetCommaFunctions(), true);
+    FFunctionSet.Assign(*FFunctions);
 }
 
 void TKRSQLScanner::DefineOperations()
 {
     LoadWords(*FOperations, GetCommaOperations(), false);
+    FOperationSet.Assign(*FOperations);
 }
 
 // Quotes each part of a dotted name that needs it. The parts before the last "." are joined and

@@ -4,6 +4,7 @@
 #include "framework/KRStrings.h"
 #include "parser/KRScanner.h"
 #include "parser/KRTokens.h"
+#include "parser/KRWordSet.h"
 
 #include <memory>
 #include <string>
@@ -122,6 +123,10 @@ private:
     TTokenKind FTokenKind = tkUnknown;
     std::unique_ptr<TStringList> FKeywords;
     std::unique_ptr<TStringList> FFunctions;
+    //! The same words, for look-ups: kept in step by every way the lists change.
+    TKRWordSet FKeywordSet;
+    TKRWordSet FFunctionSet;
+    TKRWordSet FOperationSet;
     int FLine = 1;
     int FColumn = 1;
     int FBlankCount = 0;

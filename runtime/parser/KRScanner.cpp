@@ -75,7 +75,31 @@ bool TKRScanner::IsAlpha(char C) const
 
 bool TKRScanner::IsDelim(char C) const
 {
-    return C == '\r' || (C != '\0' && std::strchr(".,/\\;:(){}[]*+-<=>!", C) != nullptr);
+    switch (C) {
+    case '\r':
+    case '.':
+    case ',':
+    case '/':
+    case '\\':
+    case ';':
+    case ':':
+    case '(':
+    case ')':
+    case '{':
+    case '}':
+    case '[':
+    case ']':
+    case '*':
+    case '+':
+    case '-':
+    case '<':
+    case '=':
+    case '>':
+    case '!':
+        return true;
+    default:
+        return false;
+    }
 }
 
 bool TKRScanner::IsDigit(char C) const
