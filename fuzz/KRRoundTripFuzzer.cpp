@@ -2,6 +2,7 @@
 // the text written from its model is read too, and writes exactly the same text again.
 #include "KRFuzzSupport.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -11,7 +12,8 @@ using namespace korvan::fuzz;
 
 namespace {
 
-//! True when a quoted section of the text holds more than a plain word. With identifier quoting off
+//! True when a quoted section of the text holds more than a plain word (a "-" passes the letter
+//! rule of identifiers but is a delimiter). With identifier quoting off
 //! the writer gives names as they are stored, so a name read from such a section ("Order Date", or
 //! a double-quoted table name in MySQL) cannot come back: by design, not a fault.
 bool QuotesMoreThanAWord(const std::string &Text, TKRSQLScanner &Scanner)
@@ -21,7 +23,10 @@ bool QuotesMoreThanAWord(const std::string &Text, TKRSQLScanner &Scanner)
             if (Scanner.TokenQuote() == '\0')
                 continue;
             const std::string Value = Scanner.TokenValue();
-            if (!Scanner.IsIdentifier(Value) || Scanner.IsKeyword(Value) || Scanner.IsFunction(Value))
+            const bool Delimiter = std::any_of(
+                    Value.begin(), Value.end(), [&Scanner](char C) { return Scanner.IsDelim(C); });
+            if (!Scanner.IsIdentifier(Value) || Delimiter || Scanner.IsKeyword(Value)
+                    || Scanner.IsFunction(Value))
                 return true;
         }
     } catch (const EKRParserError &) {}

@@ -214,3 +214,32 @@ TEST(KRHostileInput, EveryKeywordAloneAndAfterSelectIsReadOrRefused)
         }
     }
 }
+
+// Found by fuzzing: unqualified fields copied to every table made alias look-ups scan the whole
+// select list for each new field. Both statements, and a larger one of the same kind, are read.
+TEST(KRHostileInput, UnqualifiedFieldsOverManyTablesAreRead)
+{
+    const char *const Found[] = {
+        R"sql(SELECT xSHARED.aARTa,E, tECTu.b$$$ EVENTa,E.b$$$ a,Rt. EVENTa,ECTHOUR a,  a,RSHAa, RED.a,NTa,E,N7korvan11ED.a,NTa,E, tECTu.b$$$ a,Rt. u.b$$$ a,Rt. EV3ENTa,ECT a, wE,NHOUR, tECVENTa,EC a,RSHAa, RED.a,NTa,E,N7korvan11ED.a,NTa,E, tECTu.b$$$ a,Rt. u.b$$$ a,Rt. EV3ENTa,ECT a, wE,NHOUR, tECVENTa,ECT a, wERt. E,VENENTa,ECTNUa,CT a, EVENENLCSEET a, E,VtTa,ECTa,NTa,E,N7korvan11ED.a,NTa,E, tECTNUa,Rt.T a, wERt. E,VENENTa,ECTNUa,CT a, EVENENLCSEET a, E,VtTa,ECTa,NTa,E,N7korvan11ED.a,NTa,E, tECTNUa,Rt.bb FROM Rt.bbTw.b$$$ ,Ta,ECT a, T$y)sql",
+        R"sql(SELECT xSHARED.aARTa,E, tECTu.b$$$ EVENTa,E.b$$$ a,Rt. EVENTa,ECTHOUR a,  a,RSHAa, RED.a,NTa,E,N7korvan11ED.a,NTa,E, tECTu.b$$$ a,Rt. u.b$$$ a,Rt. EV3ENTa,ESR a, wE,NHOUR, tECVENTa,EC a,RSHAa, RED.a,NTa,E,N7korvan11ED.a,NTa,E, tECTu.b$$$ a,Rt. u.b$$$ a,Rt. EV3ENTa,ECT a, wE,NHOUR, tECVENTa,ECT a, wERt. E,VENENTa,ECTNUa,CT a, EVENENLCSEET a, E,VtTa,ECTa,NTa,E,N7korvan11E3D.a,NTa,E, tECTNUa,Rt.T a, wERt. E,VENENTa,ECTNUa,CT a, EVENENLCSEET a, E,VtTa,ECTa,NTa,E,N7korvan11ED.a,NTa,E, tECTNUa,Rt.bb FROM Rt.bbTw.b$$$ ,Ta,ECT a, T$y)sql"
+    };
+    auto Firebird = Dialects[2].Create();
+    for (const char *Sql : Found) {
+        const TOutcome First = Read(*Firebird, Sql);
+        ASSERT_TRUE(First.Parsed);
+        const TOutcome Second = Read(*Firebird, First.Written);
+        ASSERT_TRUE(Second.Parsed);
+        EXPECT_EQ(Second.Written, First.Written);
+    }
+    std::string Sql = "SELECT ";
+    for (int F = 0; F < 300; ++F)
+        Sql += (F > 0 ? ", f" : "f") + std::to_string(F % 100) + " AS x";
+    Sql += " FROM ";
+    for (int T = 0; T < 50; ++T)
+        Sql += (T > 0 ? ", t" : "t") + std::to_string(T);
+    for (const TDialect &D : Dialects) {
+        auto P = D.Create();
+        ASSERT_TRUE(Read(*P, Sql).Parsed) << D.Name;
+        EXPECT_EQ(P->TableDefs()->GetFieldCount(), 300 * 50) << D.Name;
+    }
+}
