@@ -119,13 +119,10 @@ private:
     {
         FOut += "FROM\r\n  " + Name("tab0") + " " + Alias(0);
         for (int T = 1; T < FSize.Tables; ++T) {
-            // Most tables join an earlier one, as a schema's foreign keys do: the chains stay short
-            // (the writer indents each level of a chain one blank deeper). Some stand alone.
+            // Every table joins an earlier one, as a schema's foreign keys do: the chains stay short
+            // (the writer indents each level of a chain one blank deeper). No entry follows a join
+            // after a comma, which node-sql-parser refuses.
             const std::string Entry = Name("tab" + std::to_string(T)) + " " + Alias(T);
-            if (FRandom.Percent(10)) {
-                FOut += ",\r\n  " + Entry;
-                continue;
-            }
             const int Other = FRandom.Below(T);
             FOut += FRandom.Percent(70) ? "\r\n  INNER JOIN " : "\r\n  LEFT OUTER JOIN ";
             FOut += Entry + " ON " + Column(Other, 1) + " = " + Column(T, 1);
