@@ -345,7 +345,10 @@ TKRTableDef *TKRSelectParser::DoParseExpression(
             if (!Name || Field == nullptr || FAliased)
                 break;
         }
-        Alias = GetTokenName();
+        // Where the dialect writes aliases by the name rules, a quote-looking alias needs the
+        // quoted-already form GetTokenName gives; elsewhere ProcessAlias quotes any alias that is
+        // no plain identifier, so it is kept exactly as read.
+        Alias = FScanner->GetProcessAliases() ? GetTokenName() : FScanner->TokenValue();
         FAliased = true;
         FScanner->GetNextToken();
     }
