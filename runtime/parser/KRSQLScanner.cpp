@@ -474,6 +474,9 @@ std::string TKRSQLScanner::ProcessName(const std::string &S) const
                 Close = I;
                 break;
             }
+            // A quoted last part may hold dots of its own: it is the last part all the same.
+            if (Close + 1 == Rest.size())
+                break;
         }
         AppendDot();
         if (Close != std::string::npos) {
