@@ -3,6 +3,8 @@
 
 #include "framework/KRText.h"
 
+#include <algorithm>
+
 namespace korvan {
 
 TKRSelectParser::TKRSelectParser() = default;
@@ -185,6 +187,9 @@ std::string TKRSelectParser::ProcessKeyword(const std::string &Word) const
 
 std::string TKRSelectParser::ProcessFunction(const std::string &Name) const
 {
+    // A name held in quotes is case-sensitive: "myFn"(x) is not MYFN(x).
+    if (std::any_of(Name.begin(), Name.end(), [this](char C) { return FScanner->IsIdentQuote(C); }))
+        return Name;
     return ApplyFormatMode(FScriptFormat->FunctionsFormat(), Name);
 }
 

@@ -65,6 +65,7 @@ std::string TKRSelectParser::NamePart(const std::string &Part) const
 bool TKRSelectParser::ReadName(TExprValue &Value, bool InCall)
 {
     const bool FunctionWord = FScanner->TokenKind() == tkFunction;
+    const bool QuotedWord = FScanner->TokenQuote() != '\0';
     std::vector<std::string> Parts{ GetTokenName() };
     FScanner->GetNextToken();
     while (FScanner->Token() == "." && FScanner->BlankCount() == 0 && FScanner->TokenKind() == tkDelim) {
@@ -103,8 +104,12 @@ bool TKRSelectParser::ReadName(TExprValue &Value, bool InCall)
         Qualified += (Qualified.empty() ? "" : ".") + KRText::ProcessNamePart(this, Part);
     Value.Present = true;
     if (FScanner->Token() == "(" && FScanner->TokenKind() == tkDelim) {
-        // A call, whatever the kind of its name: UPPER(b) is a function in every dialect.
-        Value.Name = Parts.size() > 1 ? Qualified : (FunctionWord ? ProcessFunction(Parts[0]) : Parts[0]);
+        // A call, whatever the kind of its name: UPPER(b) is a function in every dialect. A name read
+        // in quotes keeps them where it needs them: `*`(x) written bare would not read back.
+        if (Parts.size() > 1 || QuotedWord)
+            Value.Name = Qualified;
+        else
+            Value.Name = FunctionWord ? ProcessFunction(Parts[0]) : Parts[0];
         return ReadCall(Value);
     }
     Value.IsName = true;

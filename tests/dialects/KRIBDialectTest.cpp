@@ -346,3 +346,20 @@ TEST(KRIBSelectParser, StatementsRoundTripInBothServersAndDialects)
         EXPECT_GE(Count, 12) << Mode.Name;
     }
 }
+
+// A quoted call name is case-sensitive in dialect 3: "udf"(x) is not UDF(x). It keeps its quotes
+// where it needs them, whatever letter case function names are written in; "UDF" needs none.
+TEST(KRIBSelectParser, CallNamesReadInQuotesKeepTheirLetterCase)
+{
+    auto Parser = NewParser(qssFireBird);
+    Parser->ScriptFormat()->SetFunctionsFormat(qfmLowerCase);
+    Parser->SetExpression("SELECT \"udf\"(a), \"UDF\"(b), \"my udf\"(c), UPPER(d) FROM t");
+    const std::string Expected =
+            "SELECT \r\n  \"udf\"(T.A) AS FIELD_1,\r\n  udf(T.B) AS FIELD_2,\r\n"
+            "  \"my udf\"(T.C) AS FIELD_3,\r\n  upper(T.D) AS FIELD_4\r\nFROM\r\n  T\r\n";
+    EXPECT_EQ(Parser->GetExpression(), Expected);
+    auto Again = NewParser(qssFireBird);
+    Again->ScriptFormat()->SetFunctionsFormat(qfmLowerCase);
+    Again->SetExpression(Expected);
+    EXPECT_EQ(Again->GetExpression(), Expected);
+}

@@ -345,3 +345,23 @@ TEST(KRMySelectParser, EmptyNamesAndDottedAliasesReadBack)
         EXPECT_EQ(Q->GetExpression(), Expected);
     }
 }
+
+// Found by fuzzing: a call whose name was read in quotes was written bare, and `*`(*) came back as
+// *(*), which does not read. Such a name keeps its quotes and its letter case.
+TEST(KRMySelectParser, CallNamesReadInQuotesKeepThem)
+{
+    for (const TKRFormatMode Format : { qfmAsIs, qfmUpperCase }) {
+        auto P = NewParser();
+        P->ScriptFormat()->SetFunctionsFormat(Format);
+        P->SetExpression("SELECT `*`(*) + 1 AS n, `my f`(a), `x`.`Fn`(b), Lower(c) FROM t");
+        const std::string Lower = Format == qfmAsIs ? "Lower" : "LOWER";
+        const std::string Expected = "SELECT \r\n  `*`(*) + 1 AS `n`,\r\n  `my f`(`t`.`a`) AS `FIELD_1`,\r\n"
+                                     "  `x`.`Fn`(`t`.`b`) AS `FIELD_2`,\r\n  "
+                + Lower + "(`t`.`c`) AS `FIELD_3`\r\nFROM\r\n  `t`\r\n";
+        EXPECT_EQ(P->GetExpression(), Expected);
+        auto Q = NewParser();
+        Q->ScriptFormat()->SetFunctionsFormat(Format);
+        Q->SetExpression(Expected);
+        EXPECT_EQ(Q->GetExpression(), Expected);
+    }
+}
