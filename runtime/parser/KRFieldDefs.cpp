@@ -135,7 +135,10 @@ std::string TKRFieldDef::GetScript() const
         Result = Qualifier.empty() ? "*" : ProcessName(Qualifier) + ".*";
     } else
         Result = TKRFunctionDef::GetScript();
-    if (!FAlias.empty() && FAlias != FName)
+    // A column's alias is left out where it is its name; a computed column's never is, since without
+    // one it reads back under a generated alias: f() AS f is not f().
+    const bool Computed = FKind != fkUnknown && FKind != fkIdentifier && !IsStar();
+    if (!FAlias.empty() && (FAlias != FName || Computed))
         Result += " " + ProcessKeyword("AS") + " " + ProcessAlias(FAlias);
     return Result;
 }
