@@ -516,7 +516,7 @@ std::string TKRTableDefs::JoinChain(const TKRTableDef *Root, TWrittenTables &Wri
 }
 
 // The SELECT list in SelectIndex order. A statement whose only output is "*" for every named table
-// is written SELECT *; otherwise a * entry is written t.*.
+// is written SELECT *; otherwise a * entry is written t.*, as is the * of a table only an alias names.
 std::string TKRTableDefs::GetFieldsScript() const
 {
     std::vector<const TKRFieldDef *> Fields;
@@ -532,7 +532,9 @@ std::string TKRTableDefs::GetFieldsScript() const
             bool HasStar = false;
             for (int I = 0; I < List->Count(); ++I)
                 HasStar = HasStar || List->Items(I)->IsStar();
-            EveryTable = EveryTable && (Items(T)->Name().empty() || HasStar);
+            // a.* of a table no FROM names stays a.*: a lone * reads only as the whole list.
+            const bool Unnamed = Items(T)->Name().empty();
+            EveryTable = EveryTable && (Unnamed ? !HasStar || Items(T)->Alias().empty() : HasStar);
         }
         if (EveryTable)
             return "*";
