@@ -190,6 +190,104 @@ TEST_F(KorvanSql, SyntaxErrorShowsMessageLineAndCaret)
     }
 }
 
+// What a user gets from a saved script: every statement in order, each closed by ";" and an empty
+// line, with empty statements and a ";" inside a literal not counted as statements.
+TEST_F(KorvanSql, ScriptPrintsEveryStatementInOrder)
+{
+    const std::string Script = "SELECT DISTINCT a FROM t WHERE b = 'x;y';\n"
+                               ";  ;\n"
+                               "SELECT c, d\n"
+                               "  FROM u\n"
+                               "  ORDER BY c DESC; SELECT e FROM v";
+    const std::string Expected = "SELECT DISTINCT \n  t.a\nFROM\n  t\nWHERE\n  (b = 'x;y');\n\n"
+                                 "SELECT \n  u.c,\n  u.d\nFROM\n  u\nORDER BY\n  c DESC;\n\n"
+                                 "SELECT \n  v.e\nFROM\n  v;\n\n";
+    const fs::path Path = File("script.sql", Script);
+    const fs::path Marked = File("marked.sql", "\xEF\xBB\xBF" + Script);
+    for (const fs::path &Input : { Path, Marked }) {
+        SCOPED_TRACE(Input.filename());
+        const TRun Result = Run({ "--no-quote", Input.string() });
+        EXPECT_EQ(Result.Status, 0);
+        EXPECT_EQ(Result.Out, Expected);
+        EXPECT_EQ(Result.Err, "");
+    }
+    std::string CrLf;
+    for (const char C : Expected)
+        CrLf += C == '\n' ? std::string("\r\n") : std::string(1, C);
+    EXPECT_EQ(Run({ "--no-quote", "--crlf", Path.string() }).Out, CrLf);
+
+    // --json: an array of the objects each statement gives on its own, indented one level deeper.
+    std::string Array = "[";
+    for (const std::string Statement : { "SELECT DISTINCT a FROM t WHERE b = 'x;y'",
+                 "SELECT c, d FROM u ORDER BY c DESC", "SELECT e FROM v" }) {
+        const TRun Alone = Run({ "--json", "--dialect", "mysql" }, Statement);
+        ASSERT_EQ(Alone.Status, 0) << Alone.Err;
+        Array += Array.size() > 1 ? ",\n  " : "\n  ";
+        for (const char C : Alone.Out.substr(0, Alone.Out.size() - 1))
+            Array += C == '\n' ? std::string("\n  ") : std::string(1, C);
+    }
+    Array += "\n]\n";
+    const TRun Json = Run({ "--json", "--dialect", "mysql", Marked.string() });
+    EXPECT_EQ(Json.Status, 0);
+    EXPECT_EQ(Json.Out, Array);
+    EXPECT_EQ(Json.Err, "");
+}
+
+TEST_F(KorvanSql, LoneStatementPrintsAsItAlwaysHas)
+{
+    const std::string Written = "SELECT \n  t.a\nFROM\n  t\nWHERE\n  (b = 'x;y')\n";
+    const std::vector<std::string> Inputs = {
+        "SELECT a FROM t WHERE b = 'x;y'",
+        "SELECT a FROM t WHERE b = 'x;y';",
+        "\n;; SELECT a FROM t\nWHERE b = 'x;y' ;\n;\n",
+        "\xEF\xBB\xBF  ;\r\nSELECT a FROM t WHERE b = 'x;y'",
+    };
+    const TRun Json = Run({ "--json", "--no-quote" }, Inputs.front());
+    ASSERT_EQ(Json.Out.substr(0, 2), "{\n");
+    for (const std::string &Input : Inputs) {
+        SCOPED_TRACE(Input);
+        const TRun Result = Run({ "--no-quote" }, Input);
+        EXPECT_EQ(Result.Status, 0);
+        EXPECT_EQ(Result.Out, Written);
+        EXPECT_EQ(Result.Err, "");
+        EXPECT_EQ(Run({ "--json", "--no-quote" }, Input).Out, Json.Out);
+    }
+    // Nothing but empty statements is the empty statement, as an empty input is.
+    EXPECT_EQ(Run({}, " ;\n;").Out, "");
+    EXPECT_EQ(Run({ "--json" }, ";;").Out, Data("empty.json"));
+}
+
+// Lines and positions count in the whole script, whichever statement fails, and nothing is
+// printed even though the statements before it were read.
+TEST_F(KorvanSql, ErrorInALaterStatementIsShownWhereItIsInTheScript)
+{
+    const std::vector<TErrorCase> Cases = {
+        { "SELECT a FROM t;\nSELECT b\nFROM u; SELECT c) FROM v;\nSELECT d FROM w",
+                "Invalid token ')' at position 17 of line 3.\nFROM u; SELECT c) FROM v;\n                "
+                "^\n" },
+        // Only the first line of a statement that starts part-way into a line is shifted.
+        { "SELECT a FROM t; SELECT b,\n  c) FROM u",
+                "Invalid token ')' at position 4 of line 2.\n  c) FROM u\n   ^\n" },
+        { "SELECT a FROM t;\nSELECT b FROM u;\nSELECT c FROM v WHERE d = 'x;",
+                "Unterminated string.\nSELECT c FROM v WHERE d = 'x;\n                            ^\n" },
+        // The unterminated string stops the scan, but the statement before it fails first.
+        { "SELECT a) FROM t; SELECT 'x",
+                "Invalid token ')' at position 9 of line 1.\nSELECT a) FROM t; SELECT 'x\n        ^\n" },
+        { "SELECT a FROM t;\nSELECT\n;\n", "Invalid token ';' at position 1 of line 3.\n;\n^\n" },
+        { "SELECT a FROM t;\nSELECT\n", "Unexpected end of statement.\nSELECT\n      ^\n" },
+        // The byte-order mark takes no column and is not shown.
+        { "\xEF\xBB\xBFSELECT a) FROM t",
+                "Invalid token ')' at position 9 of line 1.\nSELECT a) FROM t\n        ^\n" },
+    };
+    for (const TErrorCase &Case : Cases) {
+        SCOPED_TRACE(Case.Input);
+        const TRun Result = Run({ File("script.sql", Case.Input).string() });
+        EXPECT_EQ(Result.Status, 2);
+        EXPECT_EQ(Result.Out, "");
+        EXPECT_EQ(Result.Err, Case.Expected);
+    }
+}
+
 struct TUsageCase
 {
     std::vector<std::string> Args;
@@ -265,8 +363,9 @@ TEST_F(KorvanSql, HelpPrintsTheUsageWithoutReadingInput)
     const TRun Result = Run({ "--no-quote", "--help" }, "SELECT");
     EXPECT_EQ(Result.Status, 0);
     EXPECT_EQ(Result.Err, "");
-    for (const char *Option : { "--dialect generic", "--no-quote", "--keywords asis|upper|lower|first",
-                 "--functions asis|upper|lower|first", "--crlf", "--json", "--help" }) {
+    for (const char *Option : { "Reads every SELECT statement", "--dialect generic", "--no-quote",
+                 "--keywords asis|upper|lower|first", "--functions asis|upper|lower|first", "--crlf",
+                 "--json", "--help" }) {
         EXPECT_NE(Result.Out.find(Option), std::string::npos) << Option;
     }
 }

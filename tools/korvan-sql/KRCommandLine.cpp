@@ -8,8 +8,11 @@ namespace korvan {
 namespace {
 
 const std::string Usage = R"(Usage: korvan-sql [options] [FILE]
-Reads one SELECT statement from FILE (standard input when FILE is missing or "-")
-and prints it as the query model writes it back.
+Reads every SELECT statement from FILE (standard input when FILE is missing or "-"),
+in order, and prints each as the query model writes it back. Statements end at ";";
+empty ones are skipped. A lone statement is printed as it is; with several, each is
+followed by ";" and an empty line, and --json prints an array of their models.
+Nothing is printed when any statement has an error.
 
 Options:
   --dialect generic|interbase|firebird|mysql
@@ -25,7 +28,7 @@ Options:
   --json                     print the query model as JSON instead of SQL
   --help                     print this text and exit
 
-Exit status: 0 done, 1 failure, 2 syntax error in the statement, 64 bad usage.
+Exit status: 0 done, 1 failure, 2 syntax error in a statement, 64 bad usage.
 )";
 
 struct TFormatName

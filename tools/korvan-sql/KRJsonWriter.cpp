@@ -395,11 +395,17 @@ void WriteDialectOptions(TKRJsonWriter &Json, const TKRSelectParser &Parser)
 
 std::string ModelToJson(TKRSelectParser &Parser, const std::string &Dialect)
 {
+    TKRJsonWriter Json;
+    WriteModel(Json, Parser, Dialect);
+    return Json.Text();
+}
+
+void WriteModel(TKRJsonWriter &Json, TKRSelectParser &Parser, const std::string &Dialect)
+{
     // GROUP BY is not kept from the text: the generator derives it from the select list while it
     // writes the statement, so derive it here the same way, or it would always read empty.
     Parser.GroupByItems()->Rebuild();
 
-    TKRJsonWriter Json;
     Json.BeginObject();
     Json.Key("dialect");
     Json.String(Dialect);
@@ -421,7 +427,6 @@ std::string ModelToJson(TKRSelectParser &Parser, const std::string &Dialect)
     Json.Key("orderBy");
     WriteOrderBy(Json, *Parser.OrderByItems());
     Json.EndObject();
-    return Json.Text();
 }
 
 } // namespace korvan

@@ -47,5 +47,7 @@ private:
 //! The model of Parser (after SetExpression) as one JSON object; Dialect is reported as given.
 //! Not const: the GROUP BY list is derived from the select list first.
 std::string ModelToJson(TKRSelectParser &Parser, const std::string &Dialect);
+//! The same object as the next value of Json, so that several models can go into one array.
+void WriteModel(TKRJsonWriter &Json, TKRSelectParser &Parser, const std::string &Dialect);
 
 } // namespace korvan

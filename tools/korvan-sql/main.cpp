@@ -1,8 +1,10 @@
-// korvan-sql: reads one SELECT statement and prints it as the core writes it back, or its model as
-// JSON. Exit status: 0 done, 1 failure, 2 syntax error, 64 bad usage (as sysexits' EX_USAGE).
+// korvan-sql: reads every SELECT statement of a script and prints each as the core writes it back,
+// or their models as JSON. Exit status: 0 done, 1 failure, 2 syntax error, 64 bad usage (as
+// sysexits' EX_USAGE).
 #include "KRCommandLine.h"
 #include "KRErrorContext.h"
 #include "KRJsonWriter.h"
+#include "KRStatementSplitter.h"
 #include "dialects/KRIBSelectParser.h"
 #include "dialects/KRMySelectParser.h"
 #include "parser/KRSelectParser.h"
@@ -79,32 +81,103 @@ std::string CrLfToLf(const std::string &Text)
 
 std::unique_ptr<TKRSelectParser> CreateParser(const TKRCommandLine &Options)
 {
-    if (Options.Dialect == "interbase" || Options.Dialect == "firebird") {
-        auto Parser = Construct<TKRIBSelectParser>();
-        Parser->SetSQLServer(Options.Dialect == "firebird" ? qssFireBird : qssInterBase);
-        static_cast<TKRIBScanner *>(Parser->Scanner())
-                ->SetDialect(Options.SqlDialect == 1 ? qibDialect1 : qibDialect3);
-        return Parser;
-    }
     std::unique_ptr<TKRSelectParser> Parser;
-    if (Options.Dialect == "mysql")
-        Parser = Construct<TKRMySelectParser>();
-    else
-        Parser = Construct<TKRSelectParser>();
-    Parser->Scanner()->SetQuoteIdentifiers(Options.QuoteIdentifiers);
+    if (Options.Dialect == "interbase" || Options.Dialect == "firebird") {
+        auto InterBase = Construct<TKRIBSelectParser>();
+        InterBase->SetSQLServer(Options.Dialect == "firebird" ? qssFireBird : qssInterBase);
+        static_cast<TKRIBScanner *>(InterBase->Scanner())
+                ->SetDialect(Options.SqlDialect == 1 ? qibDialect1 : qibDialect3);
+        Parser = std::move(InterBase);
+    } else {
+        if (Options.Dialect == "mysql")
+            Parser = Construct<TKRMySelectParser>();
+        else
+            Parser = Construct<TKRSelectParser>();
+        Parser->Scanner()->SetQuoteIdentifiers(Options.QuoteIdentifiers);
+    }
+    Parser->ScriptFormat()->SetKeywordsFormat(Options.KeywordsFormat);
+    Parser->ScriptFormat()->SetFunctionsFormat(Options.FunctionsFormat);
     return Parser;
 }
 
-std::string Render(const TKRCommandLine &Options, const std::string &Statement)
+//! Parses Statement on its own; an error is raised with its line and position in the whole script.
+void Parse(TKRSelectParser &Parser, const TKRStatementText &Statement)
 {
-    std::unique_ptr<TKRSelectParser> Parser = CreateParser(Options);
-    Parser->ScriptFormat()->SetKeywordsFormat(Options.KeywordsFormat);
-    Parser->ScriptFormat()->SetFunctionsFormat(Options.FunctionsFormat);
-    Parser->SetExpression(Statement);
-    if (Options.Json)
-        return ModelToJson(*Parser, Options.Dialect);
-    const std::string Text = Parser->GetExpression();
+    try {
+        Parser.SetExpression(Statement.Text);
+    } catch (const EKRParserError &Error) {
+        throw ToScriptPosition(Error, Statement);
+    }
+    // The parser stopped short of where the scanner gave up: the scanner's complaint still stands.
+    if (Statement.ScanError)
+        throw *Statement.ScanError;
+}
+
+std::string WrittenText(const TKRCommandLine &Options, TKRSelectParser &Parser)
+{
+    const std::string Text = Parser.GetExpression();
     return Options.CrLf ? Text : CrLfToLf(Text);
+}
+
+std::string RenderOne(const TKRCommandLine &Options, const TKRStatementText &Statement)
+{
+    const std::unique_ptr<TKRSelectParser> Parser = CreateParser(Options);
+    Parse(*Parser, Statement);
+    return Options.Json ? ModelToJson(*Parser, Options.Dialect) : WrittenText(Options, *Parser);
+}
+
+// Several statements: each as written, closed by ";" and an empty line, or a JSON array of their
+// models. A fresh parser per statement, so that nothing one statement sets can leak into the next.
+std::string RenderMany(const TKRCommandLine &Options, const std::vector<TKRStatementText> &Statements)
+{
+    const std::string LineBreak = Options.CrLf ? "\r\n" : "\n";
+    TKRJsonWriter Json;
+    std::string Result;
+    if (Options.Json)
+        Json.BeginArray();
+    for (const TKRStatementText &Statement : Statements) {
+        const std::unique_ptr<TKRSelectParser> Parser = CreateParser(Options);
+        Parse(*Parser, Statement);
+        if (Options.Json) {
+            WriteModel(Json, *Parser, Options.Dialect);
+            continue;
+        }
+        std::string Text = WrittenText(Options, *Parser);
+        if (Text.ends_with(LineBreak))
+            Text.resize(Text.size() - LineBreak.size());
+        Result += Text;
+        Result += ";" + LineBreak + LineBreak;
+    }
+    if (!Options.Json)
+        return Result;
+    Json.EndArray();
+    return Json.Text();
+}
+
+// The whole output is built before any of it is printed, so that an error in a later statement
+// leaves standard output empty. A lone statement is written as it is, without a closing ";", and a
+// script with no statement at all as the empty statement.
+std::string Render(const TKRCommandLine &Options, const std::string &Script)
+{
+    std::vector<TKRStatementText> Statements = SplitStatements(*CreateParser(Options)->Scanner(), Script);
+    std::erase_if(Statements, [](const TKRStatementText &Statement) { return Statement.Empty; });
+    if (Statements.empty()) {
+        TKRStatementText Nothing;
+        Nothing.Text = Script;
+        return RenderOne(Options, Nothing);
+    }
+    if (Statements.size() == 1)
+        return RenderOne(Options, Statements.front());
+    return RenderMany(Options, Statements);
+}
+
+// Some editors start a UTF-8 file with a byte-order mark. It is not part of the statement, and
+// without it the first line's columns are the ones the editor shows.
+std::string WithoutByteOrderMark(std::string Text)
+{
+    if (Text.starts_with("\xEF\xBB\xBF"))
+        Text.erase(0, 3);
+    return Text;
 }
 
 void WriteAll(std::FILE *Stream, const std::string &Text)
@@ -122,22 +195,22 @@ void WriteError(const std::string &Text)
 int Run(const std::vector<std::string> &Args)
 {
     TKRCommandLine Options;
-    std::string Statement;
+    std::string Script;
     try {
         Options = ParseCommandLine(Args);
         if (Options.Help) {
             WriteAll(stdout, UsageText());
             return 0;
         }
-        Statement = LfToCrLf(ReadInput(Options));
+        Script = LfToCrLf(WithoutByteOrderMark(ReadInput(Options)));
     } catch (const EKRUsageError &Error) {
         WriteError("korvan-sql: " + Error.Message() + "\n" + UsageText());
         return ExitUsage;
     }
     try {
-        WriteAll(stdout, Render(Options, Statement));
+        WriteAll(stdout, Render(Options, Script));
     } catch (const EKRParserError &Error) {
-        WriteError(Error.Message() + "\n" + FormatErrorContext(Statement, Error));
+        WriteError(Error.Message() + "\n" + FormatErrorContext(Script, Error));
         return ExitSyntaxError;
     }
     return 0;
