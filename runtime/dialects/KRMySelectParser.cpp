@@ -41,9 +41,17 @@ std::string TKRMySelectParser::GetExpression()
     const std::string Tables = FTableDefs->GetScript();
     if (Tables.empty())
         return "";
-    return ProcessKeyword("SELECT") + " " + FMySQLOptions->OptionsScript() + FMySQLOptions->FilterScript()
-            + Tables + FWhereItems->GetScript() + FGroupByItems->GetScript() + FHavingItems->GetScript()
-            + FOrderByItems->GetScript() + FMySQLOptions->LimitScript();
+    // One statement at a time: the GROUP BY list is rebuilt while it is written, and the operands of
+    // a single + chain may be evaluated in any order.
+    std::string Result = ProcessKeyword("SELECT") + " ";
+    Result += FMySQLOptions->OptionsScript();
+    Result += FMySQLOptions->FilterScript();
+    Result += Tables;
+    Result += FWhereItems->GetScript();
+    Result += FGroupByItems->GetScript();
+    Result += FHavingItems->GetScript();
+    Result += FOrderByItems->GetScript();
+    return Result + FMySQLOptions->LimitScript();
 }
 
 bool TKRMySelectParser::GetDistinct() const
@@ -82,9 +90,7 @@ TKRMySQLFilter TKRMySelectParser::FilterAt() const
 //! What the generic SELECT clause accepts as the start of the first output field.
 bool TKRMySelectParser::IsFieldStart() const
 {
-    const TTokenKind Kind = FScanner->TokenKind();
-    return (Kind == tkOperation && FScanner->Token() == "*") || Kind == tkFunction || Kind == tkInteger
-            || Kind == tkFloat || Kind == tkString || Kind == tkIdent || Kind == tkIdentString;
+    return (FScanner->TokenKind() == tkOperation && FScanner->Token() == "*") || IsValueStart();
 }
 
 // [option ...] [DISTINCT | DISTINCTROW | ALL] field, ...

@@ -70,7 +70,9 @@ void TKRCriterion::SetParser(TKRSelectParser *Value)
     FLeftSide->SetParser(Value);
     FRightSide->SetParser(Value);
     FSubItems->SetParser(Value);
-    if (Value != nullptr && Value->Operators()->Count() > 0
+    // A condition kept whole (EXISTS (...)) has no operator, and needs none.
+    const bool Whole = FOperator.empty() && FLeftSide->Kind() == fkExpression;
+    if (Value != nullptr && Value->Operators()->Count() > 0 && !Whole
             && Value->Operators()->FindByCaption(FOperator) == nullptr)
         FOperator = Value->Operators()->Items(0)->Caption();
 }
@@ -95,6 +97,8 @@ std::string TKRCriterion::GetScript() const
         }
     } else
         Right = FRightSide->GetScript();
+    if (FOperator.empty())
+        return FLeftSide->GetScript();
     std::string Result = FLeftSide->GetScript() + " " + ProcessKeyword(FOperator);
     return Right.empty() ? Result : Result + " " + Right;
 }
@@ -142,11 +146,10 @@ std::string TKRWhereItems::GetScript() const
     return Text.empty() ? Text : ProcessKeyword("WHERE") + "\r\n  " + Text;
 }
 
-// HAVING needs a GROUP BY, which the parser derives from the SELECT list just before it asks.
+// HAVING is written whenever it has conditions: without a GROUP BY it filters the one group of the
+// whole table (SELECT MIN(a) FROM t HAVING MIN(a) = MAX(a) returns no row or one).
 std::string TKRHavingItems::GetScript() const
 {
-    if (Parser() == nullptr || Parser()->GroupByItems()->Count() == 0)
-        return "";
     const std::string Text = TKRCriterions::GetScript();
     return Text.empty() ? Text : ProcessKeyword("HAVING") + "\r\n  " + Text;
 }

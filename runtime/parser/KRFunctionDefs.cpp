@@ -63,6 +63,8 @@ void TKRFunctionDef::Assign(const TPersistent *Source)
         FArguments->Assign(Other->FArguments.get());
         SetKind(Other->FKind);
         SetName(Other->FName);
+        FUnqualified = Other->FUnqualified;
+        FQuantifier = Other->FQuantifier;
     }
 }
 
@@ -80,8 +82,10 @@ std::unique_ptr<TKRFunctionDefs> TKRFunctionDef::CreateArguments()
 std::string TKRFunctionDef::GetScript() const
 {
     // A node without a name but with arguments is a list: the operands of IN write (1, 2, 3).
-    if (FArguments->Count() > 0)
-        return ProcessFunction(FName) + "(" + FArguments->GetScript() + ")";
+    if (FArguments->Count() > 0) {
+        const std::string Quantifier = FQuantifier.empty() ? FQuantifier : ProcessKeyword(FQuantifier) + " ";
+        return ProcessFunction(FName) + "(" + Quantifier + FArguments->GetScript() + ")";
+    }
     switch (FKind) {
     case fkFunction:
         return ProcessFunction(FName) + "()";
@@ -89,6 +93,8 @@ std::string TKRFunctionDef::GetScript() const
         const TKRTableDef *Table = OwningTable(this);
         if (Table == nullptr)
             return ProcessName(FName);
+        if (FUnqualified)
+            return KRText::ProcessNamePart(FParser, FName);
         // A call argument read with its qualifier (COALESCE(x.a, y.b)) is not qualified again.
         if (Collection() != nullptr && dynamic_cast<const TKRFieldDefs *>(Collection()) == nullptr
                 && FName.find('.') != std::string::npos)
@@ -112,6 +118,8 @@ void TKRFunctionDef::Clear()
 {
     FName.clear();
     FKind = fkUnknown;
+    FUnqualified = false;
+    FQuantifier.clear();
     FArguments->Clear();
 }
 

@@ -34,6 +34,13 @@ public:
     virtual void SetName(const std::string &Value);
     TKRFunctionKind Kind() const { return FKind; }
     virtual void SetKind(TKRFunctionKind Value);
+    //! An identifier written as read, without the qualifier of the table it belongs to: a column
+    //! read without one in a statement over several tables, whose table nothing tells.
+    bool Unqualified() const { return FUnqualified; }
+    void SetUnqualified(bool Value) { FUnqualified = Value; }
+    //! DISTINCT or ALL before a call's arguments (COUNT(DISTINCT x)), upper case; empty without.
+    const std::string &Quantifier() const { return FQuantifier; }
+    void SetQuantifier(const std::string &Value) { FQuantifier = Value; }
     //! Owned; its Owner is this node.
     TKRFunctionDefs *Arguments() const { return FArguments.get(); }
     void SetArguments(const TKRFunctionDefs *Value);
@@ -48,6 +55,8 @@ public:
 protected:
     std::string FName;
     TKRFunctionKind FKind = fkUnknown;
+    bool FUnqualified = false;
+    std::string FQuantifier;
     std::unique_ptr<TKRFunctionDefs> FArguments;
 };
 

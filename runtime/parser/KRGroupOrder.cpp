@@ -1,6 +1,9 @@
 #include "parser/KRGroupOrder.h"
 
+#include "framework/KRText.h"
 #include "parser/KRSelectParser.h"
+
+#include <algorithm>
 
 namespace korvan {
 
@@ -20,7 +23,7 @@ std::string ClauseScript(const TKRStringList &List, const std::string &First, co
 
 // Groups by every plain column as soon as the SELECT list mixes plain columns and aggregates.
 // Computed columns count as plain columns but are never listed; procedure parameters are no
-// columns at all.
+// columns at all. A column written without its table's qualifier is grouped by its bare name.
 void TKRGroupByItems::Rebuild()
 {
     const TKRSelectParser *Owner = Parser();
@@ -45,6 +48,7 @@ void TKRGroupByItems::Rebuild()
             Plain = true;
     }
     Clear();
+    FDerivedNames.clear();
     if (!Plain || !Aggregate)
         return;
     for (const TKRFieldDef *Field : Fields) {
@@ -55,8 +59,37 @@ void TKRGroupByItems::Rebuild()
         if (Qualifier.empty() && Table != nullptr)
             Qualifier = Table->Name();
         const std::string Name = KRText::ProcessNamePart(Owner, Field->Name());
-        Add(Qualifier.empty() ? Name : Owner->Scanner()->ProcessName(Qualifier) + "." + Name);
+        Add(Qualifier.empty() || Field->Unqualified()
+                        ? Name
+                        : Owner->Scanner()->ProcessName(Qualifier) + "." + Name);
+        FDerivedNames.push_back(Field->Name());
     }
+}
+
+// A read entry that the derivation already writes is left out: the same text, or the bare name of
+// a grouped column (GROUP BY a beside the derived t.a). Positions and expressions always stay.
+std::vector<std::string> TKRGroupByItems::ReadScripts() const
+{
+    std::vector<std::string> Written;
+    for (int I = 0; I < Count(); ++I)
+        Written.push_back(ProcessName(Strings(I)));
+    std::vector<std::string> Result;
+    for (int I = 0; I < FReadItems.Count(); ++I) {
+        const std::string &Item = FReadItems.Strings(I);
+        if (IsReadExpression(I)) {
+            Result.push_back(Item);
+            continue;
+        }
+        const std::string Text = ProcessName(Item);
+        const auto Same = [&Text](const std::string &Other) { return SameText(Other, Text); };
+        const bool Derived = std::any_of(Written.begin(), Written.end(), Same)
+                || (Item.find('.') == std::string::npos
+                        && std::find(FDerivedNames.begin(), FDerivedNames.end(), Item)
+                                != FDerivedNames.end());
+        if (!Derived)
+            Result.push_back(Text);
+    }
+    return Result;
 }
 
 std::string TKRGroupByItems::GetScript()
@@ -68,7 +101,49 @@ std::string TKRGroupByItems::GetScript()
             Body += ",\r\n  ";
         Body += ProcessName(Strings(I));
     }
+    for (const std::string &Text : ReadScripts()) {
+        if (!Body.empty())
+            Body += ",\r\n  ";
+        Body += Text;
+    }
     return ClauseScript(*this, "GROUP", "BY", Body);
+}
+
+void TKRGroupByItems::AddRead(const std::string &Text, bool Expression)
+{
+    for (int I = 0; I < FReadItems.Count(); ++I)
+        if (SameText(FReadItems.Strings(I), Text))
+            return;
+    FReadItems.Add(Text);
+    FReadExpressions.push_back(Expression);
+}
+
+bool TKRGroupByItems::IsReadExpression(int Index) const
+{
+    return Index >= 0 && Index < static_cast<int>(FReadExpressions.size())
+            && FReadExpressions[static_cast<std::size_t>(Index)];
+}
+
+void TKRGroupByItems::DeleteRead(int Index)
+{
+    FReadItems.Delete(Index);
+    FReadExpressions.erase(FReadExpressions.begin() + Index);
+}
+
+void TKRGroupByItems::ClearRead()
+{
+    FReadItems.Clear();
+    FReadExpressions.clear();
+}
+
+void TKRGroupByItems::Assign(const TPersistent *Source)
+{
+    TKRStringList::Assign(Source);
+    if (const auto *Other = dynamic_cast<const TKRGroupByItems *>(Source);
+            Other != nullptr && Other != this) {
+        FReadItems.Assign(&Other->FReadItems);
+        FReadExpressions = Other->FReadExpressions;
+    }
 }
 
 int TKROrderByItems::Add(const std::string &Text)
@@ -83,42 +158,56 @@ int TKROrderByItems::AddOrdered(const std::string &Text, TKROrderKind Kind)
     return Index;
 }
 
+int TKROrderByItems::AddExpression(const std::string &Text, TKROrderKind Kind)
+{
+    const int Index = AddOrdered(Text, Kind);
+    FEntries[static_cast<std::size_t>(Index)].Expression = true;
+    return Index;
+}
+
+bool TKROrderByItems::IsExpression(int Index) const
+{
+    return Index >= 0 && Index < static_cast<int>(FEntries.size())
+            && FEntries[static_cast<std::size_t>(Index)].Expression;
+}
+
 // Every way in goes through here, so the directions stay beside their entries.
 void TKROrderByItems::InsertItem(int Index, std::string S)
 {
     TKRStringList::InsertItem(Index, std::move(S));
-    FOrders.insert(FOrders.begin() + Index, okAsc);
+    FEntries.insert(FEntries.begin() + Index, TEntry());
 }
 
 void TKROrderByItems::Delete(int Index)
 {
     TKRStringList::Delete(Index);
-    FOrders.erase(FOrders.begin() + Index);
+    FEntries.erase(FEntries.begin() + Index);
 }
 
 void TKROrderByItems::Clear()
 {
     TKRStringList::Clear();
-    FOrders.clear();
+    FEntries.clear();
 }
 
 TKROrderKind TKROrderByItems::Orders(int Index) const
 {
-    return Index >= 0 && Index < static_cast<int>(FOrders.size()) ? FOrders[static_cast<std::size_t>(Index)]
-                                                                  : okAsc;
+    return Index >= 0 && Index < static_cast<int>(FEntries.size())
+            ? FEntries[static_cast<std::size_t>(Index)].Order
+            : okAsc;
 }
 
 void TKROrderByItems::SetOrders(int Index, TKROrderKind Value)
 {
-    if (Index >= 0 && Index < static_cast<int>(FOrders.size()))
-        FOrders[static_cast<std::size_t>(Index)] = Value;
+    if (Index >= 0 && Index < static_cast<int>(FEntries.size()))
+        FEntries[static_cast<std::size_t>(Index)].Order = Value;
 }
 
 void TKROrderByItems::Assign(const TPersistent *Source)
 {
     TKRStringList::Assign(Source);
     if (const auto *Other = dynamic_cast<const TKROrderByItems *>(Source); Other != nullptr && Other != this)
-        FOrders = Other->FOrders;
+        FEntries = Other->FEntries;
 }
 
 // The direction word is written as it is, not in the keyword letter case.
@@ -128,7 +217,7 @@ std::string TKROrderByItems::GetScript() const
     for (int I = 0; I < Count(); ++I) {
         if (I > 0)
             Body += ",\r\n  ";
-        Body += ProcessName(Strings(I));
+        Body += IsExpression(I) ? Strings(I) : ProcessName(Strings(I));
         if (Orders(I) == okDesc)
             Body += " DESC";
     }

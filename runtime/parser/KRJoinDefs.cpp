@@ -3,6 +3,8 @@
 #include "framework/KRText.h"
 #include "parser/KRTableDefs.h"
 
+#include <vector>
+
 namespace korvan {
 
 namespace {
@@ -49,16 +51,19 @@ TKRTableDef *TKRJoinDef::GetTableDef() const
 
 std::string TKRJoinDef::GetScript() const
 {
-    const TKRTableDef *Owner = GetTableDef();
-    const std::string Word = JoinWord(FJoinKind);
-    if (Owner == nullptr || FFieldName.empty() || Trim(FJoinFieldName).empty() || FJoinTable.empty()
-            || Word.empty())
-        return "";
+    const std::string Comparison = GetComparisonScript();
+    return Comparison.empty() ? Comparison : GetHeadScript() + " " + ProcessKeyword("ON") + " " + Comparison;
+}
 
+// The join word, JOIN and the joined table with its parameters and alias.
+std::string TKRJoinDef::GetHeadScript() const
+{
+    const TKRTableDef *Owner = GetTableDef();
+    if (Owner == nullptr)
+        return "";
     std::string Joined;
-    const TKRTableDef *Target = nullptr;
     if (const TKRTableDefs *Tables = Owner->TableDefs()) {
-        Target = Tables->FindByAlias(FJoinTable);
+        const TKRTableDef *Target = Tables->FindByAlias(FJoinTable);
         if (Target == nullptr)
             Target = Tables->FindByName(FJoinTable);
         if (Target == nullptr)
@@ -68,13 +73,30 @@ std::string TKRJoinDef::GetScript() const
             Joined += " " + Owner->ProcessName(Target->Alias());
     } else
         Joined = Owner->ProcessName(FJoinTable);
+    return ProcessKeyword(JoinWord(FJoinKind)) + " " + ProcessKeyword("JOIN") + " " + Joined;
+}
 
+// (q.f op q.f), or empty when the join cannot be resolved.
+std::string TKRJoinDef::GetComparisonScript() const
+{
+    const TKRTableDef *Owner = GetTableDef();
+    const std::string Word = JoinWord(FJoinKind);
+    if (Owner == nullptr || FFieldName.empty() || Trim(FJoinFieldName).empty() || FJoinTable.empty()
+            || Word.empty())
+        return "";
+    std::string Right = FJoinTable;
+    if (const TKRTableDefs *Tables = Owner->TableDefs()) {
+        const TKRTableDef *Target = Tables->FindByAlias(FJoinTable);
+        if (Target == nullptr)
+            Target = Tables->FindByName(FJoinTable);
+        if (Target == nullptr)
+            return "";
+        Right = Target->Alias();
+    }
     const std::string Left = Owner->Alias().empty() ? Owner->Name() : Owner->Alias();
-    const std::string Right = Target != nullptr ? Target->Alias() : FJoinTable;
     if (Left.empty() || Right.empty())
         return "";
-    return ProcessKeyword(Word) + " " + ProcessKeyword("JOIN") + " " + Joined + " " + ProcessKeyword("ON")
-            + " (" + Owner->ProcessName(Left) + "." + KRText::ProcessNamePart(FParser, FFieldName) + " "
+    return "(" + Owner->ProcessName(Left) + "." + KRText::ProcessNamePart(FParser, FFieldName) + " "
             + FOperation + " " + Owner->ProcessName(Right) + "."
             + KRText::ProcessNamePart(FParser, FJoinFieldName) + ")";
 }
@@ -95,14 +117,31 @@ TKRJoinDef *TKRJoinDefs::Find(
     return nullptr;
 }
 
+// The joins into one table make one clause: INNER JOIN u ON (t.a = u.b) AND (t.c = u.d), in the kind
+// and at the place of the first of them.
 std::string TKRJoinDefs::GetScript() const
 {
     if (Owner() == nullptr)
         return "";
     std::string Result;
+    std::vector<bool> Done(static_cast<std::size_t>(Count()), false);
     for (int I = 0; I < Count(); ++I) {
-        const std::string Clause = Items(I)->GetScript();
-        if (!Result.empty() && !Clause.empty())
+        if (Done[static_cast<std::size_t>(I)])
+            continue;
+        const TKRJoinDef *Join = Items(I);
+        std::string Comparisons = Join->GetComparisonScript();
+        for (int J = I + 1; J < Count(); ++J) {
+            if (Items(J)->JoinTable() != Join->JoinTable())
+                continue;
+            Done[static_cast<std::size_t>(J)] = true;
+            const std::string More = Items(J)->GetComparisonScript();
+            if (!More.empty())
+                Comparisons += (Comparisons.empty() ? "" : " " + ProcessKeyword("AND") + " ") + More;
+        }
+        if (Comparisons.empty())
+            continue;
+        const std::string Clause = Join->GetHeadScript() + " " + ProcessKeyword("ON") + " " + Comparisons;
+        if (!Result.empty())
             Result += "\r\n  ";
         Result += Clause;
     }

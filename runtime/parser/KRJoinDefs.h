@@ -39,6 +39,10 @@ public:
     //! One join clause, e.g. LEFT OUTER JOIN orders o ON (c.id = o.cust_id); empty when the join
     //! cannot be resolved.
     virtual std::string GetScript() const;
+    //! The join word, JOIN and the joined table; empty when that table cannot be found.
+    std::string GetHeadScript() const;
+    //! The comparison in parentheses, (c.id = o.cust_id); empty when the join cannot be resolved.
+    std::string GetComparisonScript() const;
 
 private:
     std::string FOperation = "=";
@@ -61,7 +65,8 @@ public:
     //! The first join with exactly these three names, or null.
     TKRJoinDef *Find(const std::string &FieldName, const std::string &JoinTable,
             const std::string &JoinFieldName) const;
-    //! Every join clause on a line of its own after two blanks (the line break comes first).
+    //! Every join clause on a line of its own after two blanks (the line break comes first); the
+    //! joins into one table are one clause, their comparisons joined by AND.
     virtual std::string GetScript() const;
 };
 

@@ -22,6 +22,8 @@ std::string EKRParserError::MessageFor(int ErrorCode, const std::string &Token, 
         return SUnexpectedEnd;
     case 3:
         return SUnterminatedString;
+    case 4:
+        return SUnterminatedComment;
     default:
         return Format(SUnknownError, { ErrorCode });
     }

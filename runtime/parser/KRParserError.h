@@ -10,7 +10,8 @@ namespace korvan {
 
 class TPersistent;
 
-//! Codes: 1 invalid token, 2 unexpected end of statement, 3 unterminated string.
+//! Codes: 1 invalid token, 2 unexpected end of statement, 3 unterminated string, 4 unterminated
+//! comment.
 class EKRParserError : public Exception
 {
 public:

@@ -3,6 +3,7 @@
 #include "framework/KRText.h"
 #include "parser/KRParserError.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace korvan {
@@ -161,6 +162,18 @@ void TKRSQLScanner::RecomputeLinePosition()
             LineStart = P + 2;
         }
         if (Quote == '\0') {
+            if (IsCommentStart(P)) {
+                // Quotes and parentheses inside a comment count for nothing.
+                const int Found = CommentEnd(P);
+                const int End = Found < 0 ? FPosition : std::min(Found, FPosition);
+                for (int Q = P; Q + 1 < End; ++Q)
+                    if (At(Q) == '\r' && At(Q + 1) == '\n') {
+                        ++LineNo;
+                        LineStart = Q + 2;
+                    }
+                P = End - 1;
+                continue;
+            }
             if (IsQuote(C) || IsIdentQuote(C)) {
                 Quote = C;
                 Gathered.clear();
@@ -186,6 +199,20 @@ std::string TKRSQLScanner::GetTokenPlus()
     TRestore<char> TokenQuote(FTokenQuote);
     TRestore<int> TokenStart(FTokenStart);
     return TKRScanner::GetTokenPlus();
+}
+
+TKRScanMark TKRSQLScanner::PeekNext()
+{
+    const TKRScanMark Here = Mark();
+    try {
+        GetNextToken();
+    } catch (...) {
+        Restore(Here);
+        throw;
+    }
+    const TKRScanMark Next = Mark();
+    Restore(Here);
+    return Next;
 }
 
 void TKRSQLScanner::ScanOne(TStep &Step)
@@ -228,12 +255,16 @@ void TKRSQLScanner::ScanOne(TStep &Step)
         }
 
         if (!FInString) {
-            if (C == '.' && IsInteger(Result)) {
-                int P = FPosition + 1;
-                while (P <= FLength && IsDigit(At(P)))
+            // 1.5, 1., 1.5E+10 and 1e-308 are one number each.
+            const bool Point = C == '.';
+            if ((Point || C == 'e' || C == 'E') && IsInteger(Result)) {
+                int P = FPosition + (Point ? 1 : 0);
+                while (Point && P <= FLength && IsDigit(At(P)))
                     ++P;
+                P = ExponentEnd(P);
                 const char After = CharAt(P);
-                if (P > FLength || IsSpace(After) || (IsDelim(After) && After != '.')) {
+                if ((Point || P > FPosition)
+                        && (P > FLength || IsSpace(After) || (IsDelim(After) && After != '.'))) {
                     Result.append(FExpression, static_cast<std::size_t>(FPosition - 1),
                             static_cast<std::size_t>(P - FPosition));
                     FPosition = P;
@@ -245,6 +276,12 @@ void TKRSQLScanner::ScanOne(TStep &Step)
             if (IsDelim(C) || IsSpace(C)) {
                 if (!Result.empty())
                     return FinishWord(Result, false);
+                if (IsCommentStart(FPosition)) {
+                    SkipComment();
+                    FTokenKind = tkSpace;
+                    Step.Consumed = true;
+                    return;
+                }
                 Result = C;
                 FTokenKind = IsDelim(C) ? tkDelim : tkSpace;
                 ++FPosition;
@@ -271,6 +308,60 @@ void TKRSQLScanner::ScanOne(TStep &Step)
     }
     Step.Exhausted = FInString;
     FinishWord(Result, false);
+}
+
+// An exponent at P (e or E, an optional sign, at least one digit) ends where it stops; without one
+// P itself is the end.
+int TKRSQLScanner::ExponentEnd(int P) const
+{
+    if (P > FLength || (At(P) != 'e' && At(P) != 'E'))
+        return P;
+    int Digits = P + 1;
+    if (Digits <= FLength && (At(Digits) == '+' || At(Digits) == '-'))
+        ++Digits;
+    int End = Digits;
+    while (End <= FLength && IsDigit(At(End)))
+        ++End;
+    return End > Digits ? End : P;
+}
+
+bool TKRSQLScanner::IsCommentStart(int P) const
+{
+    const char C = CharAt(P);
+    const char Next = CharAt(P + 1);
+    return (C == '-' && Next == '-') || (C == '/' && Next == '*');
+}
+
+// Where the comment that starts at P ends: "--" at the line break that ends its line (the break is
+// not part of it), "/*" right after the next "*/"; -1 for a "/*" that is never closed.
+int TKRSQLScanner::CommentEnd(int P) const
+{
+    if (At(P) == '-') {
+        int End = P + 2;
+        while (End <= FLength && At(End) != '\r' && At(End) != '\n')
+            ++End;
+        return End;
+    }
+    const std::size_t Close = FExpression.find("*/", static_cast<std::size_t>(P + 1));
+    return Close == std::string::npos ? -1 : static_cast<int>(Close) + 3;
+}
+
+// A comment stands where blanks may. The counters follow the line breaks inside it; a "/*" that is
+// never closed is an error at once, at its own position.
+void TKRSQLScanner::SkipComment()
+{
+    const int Start = FPosition;
+    const int End = CommentEnd(Start);
+    if (End < 0)
+        throw EKRParserError(4, "/*", FLine, FColumn);
+    int LineStart = 0;
+    for (int P = Start; P + 1 < End; ++P)
+        if (At(P) == '\r' && At(P + 1) == '\n') {
+            ++FLine;
+            LineStart = P + 2;
+        }
+    FColumn = LineStart == 0 ? FColumn + (End - Start) : End - LineStart + 1;
+    FPosition = End;
 }
 
 // Classifies a finished pass and moves the column past it.

@@ -76,6 +76,9 @@ public:
 
     void SetPosition(int Value) override;
     std::string GetTokenPlus() override;
+    //! Look-ahead with the whole token: the scan state after the next token; the scan state is
+    //! left as it was (also when reading the next token raises).
+    TKRScanMark PeekNext();
     void Init() override;
     std::string GetNextToken() override;
 
@@ -119,6 +122,10 @@ private:
     void FinishWord(std::string &Result, bool Quoted);
     void UpdateLevel(const TStep &Step);
     void RecomputeLinePosition();
+    int ExponentEnd(int P) const;
+    bool IsCommentStart(int P) const;
+    int CommentEnd(int P) const;
+    void SkipComment();
 
     TTokenKind FTokenKind = tkUnknown;
     std::unique_ptr<TStringList> FKeywords;

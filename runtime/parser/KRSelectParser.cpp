@@ -171,6 +171,7 @@ void TKRSelectParser::Clear()
     FTableDefs->Clear();
     FWhereItems->Clear();
     FGroupByItems->Clear();
+    FGroupByItems->ClearRead();
     FHavingItems->Clear();
     FWhereItems->SetFilter(cfAll);
     FHavingItems->SetFilter(cfAll);

@@ -138,6 +138,14 @@ protected:
     virtual std::string GetTokenName() const;
     //! Whether the current token is a word that ends a FROM entry (a keyword or a join word).
     bool IsEntryEnd() const;
+    //! Whether the current token is a word that stands for a value of its own where it stands
+    //! alone (TRUE, NULL, CURRENT_DATE, ...): not quoted, and followed by neither "(" nor ".".
+    bool IsLiteralWord() const;
+    //! Whether the token after the current one is Word, not quoted.
+    bool NextIs(const char *Word) const;
+    //! Whether the current token may start a value: an operand, "(", a sign, a literal word, or a
+    //! region kept whole (CASE, a subquery, ...).
+    bool IsValueStart() const;
 
     std::unique_ptr<TKRSQLScanner> FScanner;
     TKRSelectState FState = ssBegin;
@@ -166,6 +174,16 @@ private:
     bool ReadOperand(TExprValue &Value, bool InCall, bool &Empty);
     bool ReadName(TExprValue &Value, bool InCall);
     bool ReadCall(TExprValue &Value);
+    bool ReadWhole(TExprValue &Value);
+    bool ReadWholeText(std::string &Text);
+    bool ReadSigned(TExprValue &Value, bool InCall);
+    void ReadLiteralWord(TExprValue &Value);
+    std::string RawToken() const;
+    bool IsSign() const;
+    //! Whether the current token starts a region the model keeps whole: a subquery in parentheses,
+    //! CASE ... END, CAST(...), EXISTS (...), ANY/SOME/ALL (...).
+    bool IsWholeStart() const;
+
     bool IsTerminator() const;
     void ApplyValue(const TExprValue &Value, TKRFunctionDef &Node) const;
     bool Fail();
@@ -175,15 +193,20 @@ private:
     bool ReadCondition(TCondition &Condition);
     void BuildConditionList(
             std::vector<TCondition> &Items, const std::vector<bool> &Ands, TKRCriterions &Out);
+    bool ReadParenthesised(TCondition &Condition);
+    bool ReadWholeCondition(TKRCriterion &Criterion);
     bool ReadComparison(TKRCriterion &Criterion);
     bool ReadOperator(TKRCriterion &Criterion, const TKROperator *&Operator);
     bool ReadOperands(TKRCriterion &Criterion, const TKROperator &Operator);
 
     // The FROM clause.
-    TKRTableDef *TakeTableDef(const std::string &Key, bool StandAlone);
+    TKRTableDef *TakeTableDef(const std::string &Key);
     void PlaceField(const TKRFieldDef &Field, TKRTableDef *Table);
     void FinishFromClause();
     bool ReadNameList(std::string &Item);
+    bool ReadJoinField(std::string &Qualifier, std::string &Field);
+    void ReadJoinComparisons(TKRJoinKind Kind);
+    bool ReadListItem(std::string &Item, bool &Expression, bool Sorting);
     TKRSelectState NextClause(TKRSelectState Current);
     std::string NamePart(const std::string &Part) const;
 
@@ -199,10 +222,6 @@ private:
     std::vector<const TKRTableDef *> FFromEntries;
     std::unordered_set<const TKRTableDef *> FFromSet;
     std::unordered_set<std::string> FFromAliases;
-    //! Output fields read without a qualifier, and copies of them.
-    std::vector<const TKRFieldDef *> FUnqualified;
-    //! An unqualified * was read in the SELECT list.
-    bool FStarRead = false;
     //! The parameters of the stored procedure being read, before its table definition is known.
     TKRTableDef *FProcParams = nullptr;
 };

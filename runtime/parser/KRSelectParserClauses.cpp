@@ -77,8 +77,6 @@ void TKRSelectParser::DoParse()
     FFromEntries.clear();
     FFromSet.clear();
     FFromAliases.clear();
-    FUnqualified.clear();
-    FStarRead = false;
     FState = ssBegin;
     FScanner->SetExpression(Text);
     while (FState != ssError && FState != ssEnd) {
@@ -126,7 +124,6 @@ void TKRSelectParser::DoParse()
         else if (FState != ssFieldDefs && FState != ssTableDefs && FState != ssAppendix)
             FScanner->GetNextToken();
     }
-    FUnqualified.clear();
     if (FState == ssError)
         ProcessError(FScanner->Token(), FScanner->Line(), FScanner->Column());
     else
@@ -143,11 +140,8 @@ void TKRSelectParser::DoParseSelectClause()
     SetDistinct(IsWord(*FScanner, "DISTINCT"));
     if (Distinct())
         FScanner->GetNextToken();
-    const TTokenKind Kind = FScanner->TokenKind();
-    const bool Star = FScanner->Token() == "*" && Kind == tkOperation;
-    const bool Operand = Kind == tkFunction || Kind == tkInteger || Kind == tkFloat || Kind == tkString
-            || Kind == tkIdent || Kind == tkIdentString;
-    FState = Star || Operand ? ssFieldDefs : ssError;
+    const bool Star = FScanner->Token() == "*" && FScanner->TokenKind() == tkOperation;
+    FState = Star || IsValueStart() ? ssFieldDefs : ssError;
 }
 
 void TKRSelectParser::DoParseIntoClause()
@@ -160,7 +154,7 @@ void TKRSelectParser::DoParseFieldDefs()
     while (FState == ssFieldDefs) {
         if (FScanner->TokenKind() == tkEnd)
             FState = ssEnd;
-        else if (FScanner->TokenKind() == tkKeyword) {
+        else if (FScanner->TokenKind() == tkKeyword && !IsValueStart()) {
             // A statement without FROM may still have the later clauses: SELECT 1 WHERE ...
             if (IsWord(*FScanner, "FROM"))
                 FState = ssFrom;
@@ -181,7 +175,7 @@ void TKRSelectParser::DoParseFieldDefs()
             if (IsDelimToken(*FScanner, ",")) {
                 FScanner->GetNextToken();
                 // A comma needs a field after it.
-                if (FScanner->TokenKind() == tkEnd || FScanner->TokenKind() == tkKeyword)
+                if (FScanner->TokenKind() == tkEnd || (FScanner->TokenKind() == tkKeyword && !IsValueStart()))
                     FState = ssError;
             }
         }
@@ -203,32 +197,21 @@ void TKRSelectParser::DoParseFieldDef()
     PlaceField(Field, Table);
 }
 
-// Puts a copy of a field read from the SELECT list into the table its qualifier names; an
-// unqualified field goes to the table made for such fields, or to every table known.
+// Puts a copy of a field read from the SELECT list into the table its qualifier names. A field read
+// without one goes to the definition without name and alias that such fields share; which table it
+// belongs to is settled once the FROM clause is read (FinishFromClause).
 void TKRSelectParser::PlaceField(const TKRFieldDef &Field, TKRTableDef *Table)
 {
-    const bool Unqualified = Table == nullptr;
-    std::vector<TKRTableDef *> Targets;
     if (Table == nullptr) {
         Table = FTableDefs->FindByAlias("");
-        if (Table == nullptr && FTableDefs->Count() == 0)
+        if (Table == nullptr || !Table->Name().empty())
             Table = FTableDefs->Add();
     }
+    TKRFieldDef *Copy = Table->FieldDefs()->Add();
+    Copy->Assign(&Field);
     const bool Computed = Field.Kind() != fkIdentifier && Field.Kind() != fkUnknown;
-    if (Table != nullptr)
-        Targets.push_back(Table);
-    else
-        // A computed column is one column of the statement: it goes to the first table only.
-        for (int I = 0; I < (Computed ? std::min(1, FTableDefs->Count()) : FTableDefs->Count()); ++I)
-            Targets.push_back(FTableDefs->Items(I));
-    for (TKRTableDef *Target : Targets) {
-        TKRFieldDef *Copy = Target->FieldDefs()->Add();
-        Copy->Assign(&Field);
-        if (Computed && Field.Alias().empty())
-            Copy->SetAlias(FTableDefs->GetUniqueAlias("FIELD_", true));
-        if (Unqualified)
-            FUnqualified.push_back(Copy);
-    }
+    if (Computed && Field.Alias().empty())
+        Copy->SetAlias(FTableDefs->GetUniqueAlias("FIELD_", true));
 }
 
 void TKRSelectParser::DoParseFromClause()
@@ -241,7 +224,8 @@ void TKRSelectParser::DoParseTableDefs()
     while (FState != ssError && FState != ssEnd && (FState < ssWhere || FState > ssAppendix)) {
         if (FScanner->TokenKind() == tkEnd)
             FState = ssEnd;
-        else if (IsJoinDef(FScanner->Token()) && FScanner->TokenQuote() == '\0') {
+        else if ((IsJoinDef(FScanner->Token()) || IsWord(*FScanner, "JOIN"))
+                && FScanner->TokenQuote() == '\0') {
             DoParseJoinDef();
             if (FState != ssError && IsDelimToken(*FScanner, ",")) {
                 FScanner->GetNextToken();
@@ -268,13 +252,13 @@ bool TKRSelectParser::IsEntryEnd() const
 {
     const TTokenKind Kind = FScanner->TokenKind();
     return Kind == tkEnd || Kind == tkKeyword || IsDelimToken(*FScanner, ",")
-            || (IsJoinDef(FScanner->Token()) && FScanner->TokenQuote() == '\0');
+            || ((IsJoinDef(FScanner->Token()) || IsWord(*FScanner, "JOIN"))
+                    && FScanner->TokenQuote() == '\0');
 }
 
 // The definition a FROM entry takes over: the one the SELECT list made for its alias, else the one
-// unqualified fields or a "*" made, else a new one (which, standing alone, takes the previous
-// entry's plain unqualified fields, as SELECT a, b FROM t1, t2 reads a and b of both).
-TKRTableDef *TKRSelectParser::TakeTableDef(const std::string &Key, bool StandAlone)
+// unqualified fields or a "*" made, else a new one.
+TKRTableDef *TKRSelectParser::TakeTableDef(const std::string &Key)
 {
     const auto Claimed = [this](const TKRTableDef *Def) { return FFromSet.count(Def) > 0; };
     // The first definition of the alias is nearly always the one; the scans are for the rest.
@@ -296,21 +280,7 @@ TKRTableDef *TKRSelectParser::TakeTableDef(const std::string &Key, bool StandAlo
                 return Def;
         }
     }
-    TKRTableDef *Previous = FTableDefs->FindByAlias(FLastTableAlias);
-    TKRTableDef *Def = FTableDefs->Add();
-    if (StandAlone && Previous != nullptr) {
-        const TKRFieldDefs &Fields = *Previous->FieldDefs();
-        for (int I = 0; I < Fields.Count(); ++I) {
-            const TKRFieldDef *Field = Fields.Items(I);
-            const bool Plain = Field->Kind() == fkIdentifier || Field->IsStar();
-            if (Plain && std::find(FUnqualified.begin(), FUnqualified.end(), Field) != FUnqualified.end()) {
-                TKRFieldDef *Copy = Def->FieldDefs()->Add();
-                Copy->Assign(Field);
-                FUnqualified.push_back(Copy);
-            }
-        }
-    }
-    return Def;
+    return FTableDefs->Add();
 }
 
 // table [[AS] alias] | proc(args) [[AS] alias]
@@ -349,7 +319,10 @@ void TKRSelectParser::DoParseTableDef()
     }
     // A quoted ";" is a name like any other, not the end of the statement.
     if (!IsEntryEnd() && !(FScanner->Token() == ";" && FScanner->TokenQuote() == '\0')) {
-        if (!IsTableNameToken(*FScanner)) {
+        // FROM a CROSS JOIN b, a NATURAL JOIN b: joins the model has no place for, not aliases.
+        const bool JoinWord = FScanner->TokenQuote() == '\0'
+                && (IsWord(*FScanner, "CROSS") || IsWord(*FScanner, "NATURAL")) && NextIs("JOIN");
+        if (!IsTableNameToken(*FScanner) || JoinWord) {
             FState = ssError;
             return;
         }
@@ -363,12 +336,13 @@ void TKRSelectParser::DoParseTableDef()
         FState = ssError;
         return;
     }
-    TKRTableDef *Def = TakeTableDef(Key, Alias.empty());
+    TKRTableDef *Def = TakeTableDef(Key);
     Def->SetName(Name);
     if (!Alias.empty())
         Def->SetAlias(Alias);
     if (Procedure) {
         Def->SetTableType(qttStoredProc);
+        Def->SetEmptyCall(Params.FieldDefs()->Count() == 0);
         for (int I = 0; I < Params.FieldDefs()->Count(); ++I)
             Def->FieldDefs()->Add()->Assign(Params.FieldDefs()->Items(I));
     }
@@ -420,7 +394,7 @@ void TKRSelectParser::DoParseProcParams()
     }
 }
 
-// {INNER | LEFT [OUTER] | RIGHT [OUTER] | FULL [OUTER]} JOIN table ON [(] q.f op q.f [)]
+// [INNER | LEFT [OUTER] | RIGHT [OUTER] | FULL [OUTER]] JOIN table ON comparisons
 void TKRSelectParser::DoParseJoinDef()
 {
     TKRJoinKind Kind = krjInnerJoin;
@@ -430,7 +404,9 @@ void TKRSelectParser::DoParseJoinDef()
         Kind = krjROuterJoin;
     else if (IsWord(*FScanner, "FULL"))
         Kind = krjFOuterJoin;
-    FScanner->GetNextToken();
+    // A bare JOIN is an inner join.
+    if (!IsWord(*FScanner, "JOIN"))
+        FScanner->GetNextToken();
     if (Kind != krjInnerJoin && IsWord(*FScanner, "OUTER"))
         FScanner->GetNextToken();
     if (!IsWord(*FScanner, "JOIN") || FFromEntries.empty()
@@ -451,141 +427,121 @@ void TKRSelectParser::DoParseJoinDef()
         return;
     }
     FScanner->GetNextToken();
+    ReadJoinComparisons(Kind);
+}
 
-    // One comparison: the side whose qualifier is the joined table is the joined side.
-    std::string Operation;
-    std::string Qualifier[2];
-    std::string Field[2];
-    int Side = 0;
-    bool JoinedFirst = false;
-    int Depth = 0;
+// q.f: the field and the qualifier right before it. Only a name with a qualifier can be told apart.
+bool TKRSelectParser::ReadJoinField(std::string &Qualifier, std::string &Field)
+{
+    Qualifier.clear();
     for (;;) {
-        const TTokenKind TokenKind = FScanner->TokenKind();
-        if (TokenKind == tkEnd) {
-            if (Depth > 0)
-                FState = ssError;
+        if (!IsTableNameToken(*FScanner) && FScanner->TokenKind() != tkFunction)
+            return Fail();
+        Field = NamePart(GetTokenName());
+        FScanner->GetNextToken();
+        if (!IsDelimToken(*FScanner, ".") || FScanner->BlankCount() > 0)
             break;
-        }
-        if (IsDelimToken(*FScanner, "(")) {
+        Qualifier = Field;
+        FScanner->GetNextToken();
+    }
+    return !Qualifier.empty() || Fail();
+}
+
+// ON [(] q.f op q.f [)] {AND [(] q.f op q.f [)]}: comparisons of a column of the joined table with a
+// column of one table read before it, the same table in each; every comparison is one join
+// definition, stored on that table. Anything else the model could not hold: OR, a literal, a word
+// after a field (ON t.a = u.b c), a comparison of another pair of tables.
+void TKRSelectParser::ReadJoinComparisons(TKRJoinKind Kind)
+{
+    int Depth = 0;
+    std::string Owner;
+    for (;;) {
+        while (IsDelimToken(*FScanner, "(")) {
             ++Depth;
             FScanner->GetNextToken();
-            continue;
         }
-        if (IsDelimToken(*FScanner, ")") || TokenKind == tkKeyword
-                || (Depth == 0 && (IsDelimToken(*FScanner, ",") || IsJoinDef(FScanner->Token()))))
-            break;
-        if (TokenKind == tkComparison) {
-            if (Side > 0 || Field[0].empty()) {
-                FState = ssError;
-                return;
-            }
-            JoinedFirst = Qualifier[0] == FLastTableAlias;
-            Operation += FScanner->Token();
-            FScanner->GetNextToken();
-            if (FScanner->TokenKind() == tkComparison && FScanner->BlankCount() == 0) {
-                Operation += FScanner->Token();
-                FScanner->GetNextToken();
-            }
-            Side = 1;
-            continue;
-        }
-        if (!IsTableNameToken(*FScanner) && TokenKind != tkFunction) {
+        const TKRScanMark Start = FScanner->Mark();
+        std::string Qualifier[2];
+        std::string Field[2];
+        if (!ReadJoinField(Qualifier[0], Field[0]))
+            return;
+        if (FScanner->TokenKind() != tkComparison) {
             FState = ssError;
             return;
         }
-        const std::string Word = NamePart(GetTokenName());
+        std::string Operation = FScanner->Token();
         FScanner->GetNextToken();
-        if (IsDelimToken(*FScanner, ".") && FScanner->BlankCount() == 0) {
-            Qualifier[Side] = Word;
+        if (FScanner->TokenKind() == tkComparison && FScanner->BlankCount() == 0) {
+            Operation += FScanner->Token();
             FScanner->GetNextToken();
-        } else
-            Field[Side] = Word;
-    }
-    if (FState == ssError)
+        }
+        if (!ReadJoinField(Qualifier[1], Field[1]))
+            return;
+        // The side whose qualifier is the joined table is the joined side.
+        const bool JoinedFirst = Qualifier[0] == FLastTableAlias;
+        const int Own = JoinedFirst ? 1 : 0;
+        TKRTableDef *OwnerDef = FTableDefs->FindByAlias(Qualifier[Own]);
+        const bool Pair = Qualifier[1 - Own] == FLastTableAlias && Qualifier[Own] != FLastTableAlias
+                && OwnerDef != nullptr && (Owner.empty() || Owner == Qualifier[Own]);
+        if (!Pair) {
+            FScanner->Restore(Start);
+            FState = ssError;
+            return;
+        }
+        Owner = Qualifier[Own];
+        TKRJoinDef *Join = OwnerDef->JoinDefs()->Add();
+        Join->SetFieldName(Field[Own]);
+        Join->SetJoinTable(Qualifier[1 - Own]);
+        Join->SetJoinFieldName(Field[1 - Own]);
+        // ON u.b < t.a, written from the other side, is t.a > u.b.
+        Join->SetOperation(JoinedFirst ? Mirror(Operation) : Operation);
+        Join->SetJoinKind(Kind);
+        while (Depth > 0 && IsDelimToken(*FScanner, ")")) {
+            --Depth;
+            FScanner->GetNextToken();
+        }
+        if (IsWord(*FScanner, "AND") && FScanner->TokenKind() == tkKeyword) {
+            FScanner->GetNextToken();
+            continue;
+        }
+        // The comparisons end where the FROM entry does, with every parenthesis closed.
+        if (Depth > 0 || !IsEntryEnd() || IsWord(*FScanner, "OR"))
+            FState = ssError;
         return;
-    if (Operation.empty() || Field[0].empty() || Field[1].empty() || Qualifier[0].empty()
-            || Qualifier[1].empty()) {
-        FState = ssError;
-        return;
     }
-    const int Owner = JoinedFirst ? 1 : 0;
-    const int Joined = 1 - Owner;
-    TKRTableDef *OwnerDef = FTableDefs->FindByAlias(Qualifier[Owner]);
-    if (OwnerDef == nullptr || Qualifier[Joined] != FLastTableAlias) {
-        FState = ssError;
-        return;
-    }
-    TKRJoinDef *Join = OwnerDef->JoinDefs()->Add();
-    Join->SetFieldName(Field[Owner]);
-    Join->SetJoinTable(Qualifier[Joined]);
-    Join->SetJoinFieldName(Field[Joined]);
-    // ON u.b < t.a, written from the other side, is t.a > u.b.
-    Join->SetOperation(JoinedFirst ? Mirror(Operation) : Operation);
-    Join->SetJoinKind(Kind);
-    while (Depth > 0 && IsDelimToken(*FScanner, ")")) {
-        --Depth;
-        FScanner->GetNextToken();
-    }
-    if (Depth != 0)
-        FState = ssError;
 }
 
-// After the FROM clause every definition has a name, each FROM entry has one definition, and the
-// definitions stand in the order of the entries.
+namespace {
+
+//! Fields of one table back in the order of the SELECT list, as a statement read afresh has them.
+void SortBySelectIndex(TKRTableDef &Def)
+{
+    std::vector<TKRFieldDef *> Fields;
+    for (int I = 0; I < Def.FieldDefs()->Count(); ++I)
+        Fields.push_back(Def.FieldDefs()->Items(I));
+    std::stable_sort(Fields.begin(), Fields.end(),
+            [](const TKRFieldDef *A, const TKRFieldDef *B) { return A->SelectIndex() < B->SelectIndex(); });
+    for (std::size_t I = 0; I < Fields.size(); ++I)
+        Fields[I]->SetIndex(static_cast<int>(I));
+}
+
+//! The node and everything under it is qualified by its table again.
+void Requalify(TKRFunctionDef &Node)
+{
+    Node.SetUnqualified(false);
+    for (int I = 0; I < Node.Arguments()->Count(); ++I)
+        Requalify(*Node.Arguments()->Items(I));
+}
+
+} // namespace
+
+// After the FROM clause the definitions stand in the order of the entries, and every output field
+// has its table. With one table, everything read without a qualifier is that table's. With several,
+// nothing tells which table has a column read without a qualifier: it stays in the first table's
+// definition and is written as read; a * read without one is every table's * in FROM order, at its
+// place in the SELECT list.
 void TKRSelectParser::FinishFromClause()
 {
-    std::vector<TKRTableDef *> Named;
-    std::vector<TKRTableDef *> Unnamed;
-    for (int I = 0; I < FTableDefs->Count(); ++I)
-        (FTableDefs->Items(I)->Name().empty() ? Unnamed : Named).push_back(FTableDefs->Items(I));
-
-    if (!Named.empty() && !Unnamed.empty()) {
-        // Fields of definitions that no FROM entry named go to the named ones, at their place in
-        // the SELECT list: names and * to each, computed columns to the first.
-        const std::vector<TKRFieldDef *> Order = FTableDefs->SelectList();
-        std::vector<TKRFieldDef *> Final;
-        for (TKRFieldDef *Field : Order) {
-            if (!Field->TableDef()->Name().empty()) {
-                Final.push_back(Field);
-                continue;
-            }
-            const bool Plain = Field->Kind() == fkIdentifier || Field->IsStar();
-            for (TKRTableDef *Target : Named) {
-                TKRFieldDef *Copy = Target->FieldDefs()->Add();
-                Copy->Assign(Field);
-                Final.push_back(Copy);
-                if (!Plain)
-                    break;
-            }
-        }
-        for (TKRTableDef *Def : Unnamed)
-            delete Def;
-        for (std::size_t I = 0; I < Final.size(); ++I)
-            Final[I]->SetSelectIndex(static_cast<int>(I));
-        // Each table lists its fields in SELECT order again, as a statement read afresh does.
-        for (TKRTableDef *Def : Named) {
-            std::vector<TKRFieldDef *> Fields;
-            for (int I = 0; I < Def->FieldDefs()->Count(); ++I)
-                Fields.push_back(Def->FieldDefs()->Items(I));
-            std::stable_sort(Fields.begin(), Fields.end(), [](const TKRFieldDef *A, const TKRFieldDef *B) {
-                return A->SelectIndex() < B->SelectIndex();
-            });
-            for (std::size_t I = 0; I < Fields.size(); ++I)
-                Fields[I]->SetIndex(static_cast<int>(I));
-        }
-    }
-
-    // An unqualified * stands for every table of the statement.
-    if (FStarRead)
-        for (int T = 0; T < FTableDefs->Count(); ++T) {
-            TKRTableDef *Def = FTableDefs->Items(T);
-            bool HasStar = false;
-            for (int I = 0; I < Def->FieldDefs()->Count(); ++I)
-                HasStar = HasStar || Def->FieldDefs()->Items(I)->IsStar();
-            if (!Def->Name().empty() && !HasStar)
-                Def->FieldDefs()->Add();
-        }
-
     int Position = 0;
     for (const TKRTableDef *Entry : FFromEntries) {
         for (int I = Position; I < FTableDefs->Count(); ++I)
@@ -593,6 +549,51 @@ void TKRSelectParser::FinishFromClause()
                 FTableDefs->Items(I)->SetIndex(Position++);
                 break;
             }
+    }
+    std::vector<TKRTableDef *> Named;
+    for (int I = 0; I < FTableDefs->Count(); ++I)
+        if (!FTableDefs->Items(I)->Name().empty())
+            Named.push_back(FTableDefs->Items(I));
+    if (Named.empty())
+        return;
+    const bool Several = Named.size() > 1;
+    TKRTableDef *First = Named.front();
+
+    std::vector<TKRFieldDef *> Final;
+    std::vector<TKRFieldDef *> Gone;
+    for (TKRFieldDef *Field : FTableDefs->SelectList()) {
+        TKRTableDef *Def = Field->TableDef();
+        // A definition no FROM entry named: made for unqualified fields, or for a qualifier that
+        // names no table (which keeps its own definition when there are several tables).
+        const bool Loose = Def->Name().empty() && (!Several || Def->Alias().empty());
+        if (Field->IsStar() && (Field->Unqualified() || Loose)) {
+            for (TKRTableDef *Target : Named) {
+                TKRFieldDef *Star = Target == Def ? Field : Target->FieldDefs()->Add();
+                Star->SetUnqualified(false);
+                Final.push_back(Star);
+            }
+            if (Def->Name().empty())
+                Gone.push_back(Field);
+            continue;
+        }
+        if (Loose || (Several && Field->Unqualified()))
+            Field->SetCollection(First->FieldDefs());
+        Final.push_back(Field);
+    }
+    for (TKRFieldDef *Field : Gone)
+        delete Field;
+    for (int I = FTableDefs->Count() - 1; I >= 0; --I) {
+        TKRTableDef *Def = FTableDefs->Items(I);
+        if (Def->Name().empty() && (!Several || Def->Alias().empty()) && Def->FieldDefs()->Count() == 0)
+            delete Def;
+    }
+    for (std::size_t I = 0; I < Final.size(); ++I)
+        Final[I]->SetSelectIndex(static_cast<int>(I));
+    for (TKRTableDef *Def : Named) {
+        SortBySelectIndex(*Def);
+        if (!Several)
+            for (int I = 0; I < Def->FieldDefs()->Count(); ++I)
+                Requalify(*Def->FieldDefs()->Items(I));
     }
 }
 
@@ -642,25 +643,57 @@ bool TKRSelectParser::ReadNameList(std::string &Item)
     }
 }
 
+// GROUP BY entries are kept as read, after the ones the select list implies (see TKRGroupByItems).
 void TKRSelectParser::DoParseGroupByClause()
 {
-    std::unordered_set<std::string> Listed = UpperCaseSet(*FGroupByItems);
     for (;;) {
         std::string Item;
-        if (!ReadNameList(Item))
+        bool Expression = false;
+        if (!ReadListItem(Item, Expression, false))
             return;
-        if (!IsDelimToken(*FScanner, ",") && FScanner->TokenKind() != tkKeyword
-                && FScanner->TokenKind() != tkEnd) {
-            FState = ssError;
-            return;
-        }
-        if (Listed.insert(AnsiUpperCase(Item)).second)
-            FGroupByItems->Add(Item);
+        FGroupByItems->AddRead(Item, Expression);
         if (!IsDelimToken(*FScanner, ","))
             break;
         FScanner->GetNextToken();
     }
     FState = NextClause(ssGroupBy);
+}
+
+// One GROUP BY or ORDER BY entry: a plain or dotted name is kept as a name, which the writer quotes
+// as names are; anything else (a position, a call, an expression) as the text its model writes.
+// The entry must end at a ",", a keyword or the end (ASC and DESC are keywords).
+bool TKRSelectParser::ReadListItem(std::string &Item, bool &Expression, bool Sorting)
+{
+    const auto Ends = [this, Sorting] {
+        const TTokenKind Kind = FScanner->TokenKind();
+        return IsDelimToken(*FScanner, ",") || Kind == tkKeyword || Kind == tkEnd
+                || (Sorting && (IsWord(*FScanner, "ASC") || IsWord(*FScanner, "DESC")));
+    };
+    const TTokenKind Kind = FScanner->TokenKind();
+    const bool Name =
+            (Kind == tkIdent || Kind == tkFunction
+                    || (Kind == tkIdentString && FScanner->TokenQuote() != FScanner->GetStringQuote()))
+            && !FScanner->Token().empty() && !IsLiteralWord();
+    if (Name) {
+        const TKRScanMark Start = FScanner->Mark();
+        if (!ReadNameList(Item))
+            return false;
+        if (Ends()) {
+            Expression = false;
+            return true;
+        }
+        FScanner->Restore(Start);
+    }
+    TKRFunctionDef Node;
+    Node.SetParser(this);
+    DoParseExpression(&Node, TTokenKinds{ tkKeyword }, "", true);
+    if (FState == ssError)
+        return false;
+    if (FHandedBack || !Ends())
+        return Fail();
+    Item = Node.GetScript();
+    Expression = true;
+    return true;
 }
 
 void TKRSelectParser::DoParseHavingClause()
@@ -675,7 +708,8 @@ void TKRSelectParser::DoParseOrderByClause()
     std::unordered_set<std::string> Listed = UpperCaseSet(*FOrderByItems);
     for (;;) {
         std::string Item;
-        if (!ReadNameList(Item))
+        bool Expression = false;
+        if (!ReadListItem(Item, Expression, true))
             return;
         TKROrderKind Kind = okAsc;
         if (IsWord(*FScanner, "ASC") || IsWord(*FScanner, "DESC")) {
@@ -687,8 +721,12 @@ void TKRSelectParser::DoParseOrderByClause()
             FState = ssError;
             return;
         }
-        if (Listed.insert(AnsiUpperCase(Item)).second)
-            FOrderByItems->AddOrdered(Item, Kind);
+        if (Listed.insert(AnsiUpperCase(Item)).second) {
+            if (Expression)
+                FOrderByItems->AddExpression(Item, Kind);
+            else
+                FOrderByItems->AddOrdered(Item, Kind);
+        }
         if (!IsDelimToken(*FScanner, ","))
             break;
         FScanner->GetNextToken();

@@ -42,12 +42,6 @@ bool TokenIs(const TKRSQLScanner &Scanner, const std::string &Word)
     return SameText(Scanner.Token(), Word) && Scanner.TokenQuote() == '\0';
 }
 
-bool IsOperandStart(TTokenKind Kind)
-{
-    return Kind == tkFunction || Kind == tkInteger || Kind == tkFloat || Kind == tkString || Kind == tkIdent
-            || Kind == tkIdentString;
-}
-
 //! Moves every item of From to the end of To.
 void MoveItems(TKRCriterions &From, TKRCriterions &To)
 {
@@ -143,24 +137,17 @@ bool TKRSelectParser::ReadCondition(TCondition &Condition)
         ++Nots;
         FScanner->GetNextToken();
     }
-    if (FScanner->TokenKind() == tkDelim && FScanner->Token() == "(") {
-        FScanner->GetNextToken();
-        auto Inner = std::make_unique<TKRCriterions>(nullptr);
-        Inner->SetParser(this);
-        bool SingleBare = false;
-        if (!ReadConditionList(*Inner, true, SingleBare))
+    const bool Paren = FScanner->TokenKind() == tkDelim && FScanner->Token() == "(";
+    if (TokenIs(*FScanner, "EXISTS") && NextIs("(")) {
+        // EXISTS (SELECT ...) is a condition of its own, kept whole.
+        Condition.Criterion = std::make_unique<TKRCriterion>();
+        Condition.Criterion->SetParser(this);
+        if (!ReadWholeCondition(*Condition.Criterion))
             return false;
-        FScanner->GetNextToken();
-        if (Inner->Count() == 1 && Inner->Filter() == cfAll && SingleBare) {
-            Condition.Shape = TCondition::Simple;
-            Condition.Parenthesised = true;
-            Condition.Criterion.reset(Inner->Items(0));
-            Condition.Criterion->SetCollection(nullptr);
-        } else {
-            Condition.Shape = TCondition::Group;
-            Condition.List = std::move(Inner);
-        }
-    } else if (IsOperandStart(FScanner->TokenKind())) {
+    } else if (Paren && !IsWholeStart()) {
+        if (!ReadParenthesised(Condition))
+            return false;
+    } else if (IsValueStart()) {
         Condition.Criterion = std::make_unique<TKRCriterion>();
         Condition.Criterion->SetParser(this);
         if (!ReadComparison(*Condition.Criterion))
@@ -179,6 +166,52 @@ bool TKRSelectParser::ReadCondition(TCondition &Condition)
     } else
         Condition.List->SetFilter(Negate(Condition.List->Filter()));
     Condition.Shape = TCondition::Negated;
+    return true;
+}
+
+// "(" list ")" is a group, or the parenthesised criterion itself; failing that, "(" starts the
+// left side of a comparison: (a + b) > 5. When both fail, the group's fault is reported: WHERE (flag)
+// fails at the ")" after a condition without an operator.
+bool TKRSelectParser::ReadParenthesised(TCondition &Condition)
+{
+    const TKRScanMark Start = FScanner->Mark();
+    const TKRSelectState Before = FState;
+    FScanner->GetNextToken();
+    auto Inner = std::make_unique<TKRCriterions>(nullptr);
+    Inner->SetParser(this);
+    bool SingleBare = false;
+    if (ReadConditionList(*Inner, true, SingleBare)) {
+        FScanner->GetNextToken();
+        if (Inner->Count() == 1 && Inner->Filter() == cfAll && SingleBare) {
+            Condition.Shape = TCondition::Simple;
+            Condition.Parenthesised = true;
+            Condition.Criterion.reset(Inner->Items(0));
+            Condition.Criterion->SetCollection(nullptr);
+        } else {
+            Condition.Shape = TCondition::Group;
+            Condition.List = std::move(Inner);
+        }
+        return true;
+    }
+    const TKRScanMark GroupFault = FScanner->Mark();
+    FScanner->Restore(Start);
+    FState = Before;
+    Condition.Criterion = std::make_unique<TKRCriterion>();
+    Condition.Criterion->SetParser(this);
+    if (ReadComparison(*Condition.Criterion))
+        return true;
+    FScanner->Restore(GroupFault);
+    return Fail();
+}
+
+bool TKRSelectParser::ReadWholeCondition(TKRCriterion &Criterion)
+{
+    std::string Text;
+    if (!ReadWholeText(Text))
+        return false;
+    Criterion.LeftSide()->SetKind(fkExpression);
+    Criterion.LeftSide()->SetName(Text);
+    Criterion.SetOperator("");
     return true;
 }
 
@@ -228,6 +261,16 @@ bool TKRSelectParser::ReadOperator(TKRCriterion &Criterion, const TKROperator *&
 
 bool TKRSelectParser::ReadOperands(TKRCriterion &Criterion, const TKROperator &Operator)
 {
+    if (!Operator.Prefix().empty() && !Operator.Postfix().empty() && IsWholeStart()) {
+        // a IN (SELECT ...): the subquery is the one operand, parentheses and all.
+        std::string Text;
+        if (!ReadWholeText(Text))
+            return false;
+        TKRFunctionDef *Operand = Criterion.RightSide()->Add();
+        Operand->SetKind(fkExpression);
+        Operand->SetName(Text);
+        return true;
+    }
     if (!Operator.Prefix().empty() && !Operator.Postfix().empty()) {
         // a IN (1, 2, 3): the members, as the arguments of one node without a name.
         if (!TokenIs(*FScanner, Operator.Prefix()))

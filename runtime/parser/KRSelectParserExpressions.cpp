@@ -16,6 +16,7 @@ struct TKRSelectParser::TExprValue
     std::string QualifiedName; //!< a name with its qualifiers as written, each part quoted as needed
     std::string Text; //!< the value as SQL text, as an expression or a call writes it
     std::vector<TExprValue> Args;
+    std::string Quantifier; //!< DISTINCT or ALL before a call's arguments
     bool IsName = false;
     bool Qualified = false;
     bool IsCall = false;
@@ -61,6 +62,167 @@ std::string TKRSelectParser::NamePart(const std::string &Part) const
     return Part.find('.') != std::string::npos ? KRText::ProcessNamePart(this, Part) : Part;
 }
 
+namespace {
+
+//! Words that stand for a value of their own: never a column, never qualified.
+constexpr const char *LiteralWords[] = { "TRUE", "FALSE", "NULL", "CURRENT_DATE", "CURRENT_TIME",
+    "CURRENT_TIMESTAMP", "LOCALTIME", "LOCALTIMESTAMP", "CURRENT_USER", "USER" };
+
+//! Words whose parenthesised part the model keeps whole: CAST(x AS INTEGER), EXISTS (SELECT ...),
+//! x = ANY (SELECT ...).
+constexpr const char *WholeCallWords[] = { "CAST", "EXISTS", "ANY", "SOME", "ALL" };
+
+template <std::size_t N>
+bool IsOneOf(const std::string &Word, const char *const (&Words)[N])
+{
+    return std::any_of(
+            std::begin(Words), std::end(Words), [&Word](const char *W) { return SameText(Word, W); });
+}
+
+} // namespace
+
+bool TKRSelectParser::NextIs(const char *Word) const
+{
+    const TKRScanMark Next = FScanner->PeekNext();
+    return Next.TokenQuote == '\0' && SameText(Next.Token, Word);
+}
+
+bool TKRSelectParser::IsLiteralWord() const
+{
+    if (FScanner->TokenQuote() != '\0' || !IsOneOf(FScanner->Token(), LiteralWords))
+        return false;
+    return !NextIs("(") && !NextIs(".");
+}
+
+bool TKRSelectParser::IsSign() const
+{
+    return FScanner->TokenKind() == tkOperation && (FScanner->Token() == "-" || FScanner->Token() == "+");
+}
+
+// A subquery in parentheses, CASE, or one of the words whose call is kept whole.
+bool TKRSelectParser::IsWholeStart() const
+{
+    if (FScanner->TokenQuote() != '\0')
+        return false;
+    const std::string &Token = FScanner->Token();
+    if (FScanner->TokenKind() == tkDelim && Token == "(") {
+        const TKRScanMark Next = FScanner->PeekNext();
+        return Next.TokenQuote == '\0' && (SameText(Next.Token, "SELECT") || SameText(Next.Token, "WITH"));
+    }
+    if (SameText(Token, "CASE"))
+        return true;
+    return IsOneOf(Token, WholeCallWords) && NextIs("(");
+}
+
+bool TKRSelectParser::IsValueStart() const
+{
+    const TTokenKind Kind = FScanner->TokenKind();
+    return Kind == tkFunction || Kind == tkInteger || Kind == tkFloat || Kind == tkString || Kind == tkIdent
+            || Kind == tkIdentString || (Kind == tkDelim && FScanner->Token() == "(") || IsSign()
+            || IsLiteralWord() || IsWholeStart();
+}
+
+// The current token as it stands in the text, quotes included.
+std::string TKRSelectParser::RawToken() const
+{
+    const int Start = FScanner->TokenStart();
+    if (FScanner->TokenQuote() == '\0')
+        return FScanner->Expression().substr(
+                static_cast<std::size_t>(Start - 1), static_cast<std::size_t>(FScanner->Position() - Start));
+    // The closing quote is still ahead, at Position.
+    return FScanner->Expression().substr(
+            static_cast<std::size_t>(Start - 2), static_cast<std::size_t>(FScanner->Position() - Start + 2));
+}
+
+// A region the model does not take apart, gathered as one value up to where its parentheses and
+// its CASE ... END are closed again: keywords inside it are text, not clause boundaries. It is
+// written back token by token as it stands, one blank wherever blanks, line breaks or comments
+// stood between two tokens.
+bool TKRSelectParser::ReadWhole(TExprValue &Value)
+{
+    std::string Text;
+    int Parens = 0;
+    int Cases = 0;
+    bool Opened = false;
+    do {
+        if (FScanner->TokenKind() == tkEnd)
+            return Fail();
+        if (!Text.empty() && FScanner->BlankCount() > 0)
+            Text += ' ';
+        Text += RawToken();
+        const std::string &Token = FScanner->Token();
+        const bool Bare = FScanner->TokenQuote() == '\0';
+        if (FScanner->TokenKind() == tkDelim && Token == "(")
+            ++Parens;
+        else if (FScanner->TokenKind() == tkDelim && Token == ")")
+            --Parens;
+        else if (Bare && SameText(Token, "CASE"))
+            ++Cases;
+        else if (Bare && SameText(Token, "END"))
+            --Cases;
+        Opened = Opened || Parens > 0 || Cases > 0;
+        if (Parens < 0 || Cases < 0)
+            return Fail();
+        FScanner->GetNextToken();
+    } while (!Opened || Parens > 0 || Cases > 0);
+    Value.Present = true;
+    Value.Expression = true;
+    Value.Kind = fkExpression;
+    Value.Text = Text;
+    return true;
+}
+
+bool TKRSelectParser::ReadWholeText(std::string &Text)
+{
+    TExprValue Value;
+    if (!ReadWhole(Value))
+        return false;
+    Text = Value.Text;
+    return true;
+}
+
+// A literal word as read, in the keyword letter case.
+void TKRSelectParser::ReadLiteralWord(TExprValue &Value)
+{
+    Value.Present = true;
+    Value.Expression = true;
+    Value.Kind = fkExpression;
+    Value.Text = ProcessKeyword(FScanner->Token());
+    FScanner->GetNextToken();
+}
+
+// -x, +3, - -1: signs bind to the operand right after them; a signed number stays a number. The
+// signs are counted in a loop, so a long run of them costs no stack.
+bool TKRSelectParser::ReadSigned(TExprValue &Value, bool InCall)
+{
+    std::string Signs;
+    while (IsSign()) {
+        // Two signs in a row keep a blank between them: "--" would start a comment.
+        if (!Signs.empty())
+            Signs += ' ';
+        Signs += FScanner->Token();
+        FScanner->GetNextToken();
+    }
+    TExprValue Operand;
+    bool Empty = false;
+    if (!ReadOperand(Operand, InCall, Empty))
+        return false;
+    if (Empty || Operand.Star)
+        return Fail();
+    const std::string Text = Signs + Operand.Text;
+    if ((Operand.Kind == fkInteger || Operand.Kind == fkFloat) && !Operand.Expression) {
+        Value = Operand;
+        Value.Name = Text;
+        Value.Text = Text;
+        return true;
+    }
+    Value.Present = true;
+    Value.Expression = true;
+    Value.Kind = fkExpression;
+    Value.Text = Text;
+    return true;
+}
+
 // name | name "." name ... | name "." "*" | name "(" args ")"
 bool TKRSelectParser::ReadName(TExprValue &Value, bool InCall)
 {
@@ -72,8 +234,9 @@ bool TKRSelectParser::ReadName(TExprValue &Value, bool InCall)
         FScanner->GetNextToken();
         const TTokenKind Kind = FScanner->TokenKind();
         if (FScanner->Token() == "*" && Kind == tkOperation) {
-            // t.* : every column of one table; no value in a condition or a procedure call.
-            if (FQualifiedNames && !InCall)
+            // t.* : every column of one table; an output field only, no value elsewhere and no call
+            // argument (COUNT(t.*) would have to be written as COUNT(*), which counts other rows).
+            if (FQualifiedNames || InCall)
                 return Fail();
             std::string Qualifier;
             for (const std::string &Part : Parts)
@@ -88,6 +251,7 @@ bool TKRSelectParser::ReadName(TExprValue &Value, bool InCall)
             FScanner->GetNextToken();
             Value.Present = true;
             Value.Star = true;
+            Value.Qualified = true;
             Value.Text = KRText::ProcessName(this, Qualifier) + ".*";
             return true;
         }
@@ -149,6 +313,19 @@ bool TKRSelectParser::ReadCall(TExprValue &Value)
         Value.Text = Value.Name + "()";
         return true;
     }
+    // COUNT(DISTINCT x), SUM(ALL x); COUNT(DISTINCT *) counts nothing distinct and is refused.
+    if (!Value.Name.empty() && FScanner->TokenQuote() == '\0'
+            && (SameText(FScanner->Token(), "DISTINCT") || SameText(FScanner->Token(), "ALL"))) {
+        const TKRScanMark Word = FScanner->Mark();
+        if (!NextIs(")") && !NextIs(",")) {
+            Value.Quantifier = AnsiUpperCase(FScanner->Token());
+            FScanner->GetNextToken();
+            if (FScanner->Token() == "*" && FScanner->TokenKind() == tkOperation) {
+                FScanner->Restore(Word);
+                return Fail();
+            }
+        }
+    }
     std::string Arguments;
     for (;;) {
         TExprValue Argument;
@@ -169,13 +346,25 @@ bool TKRSelectParser::ReadCall(TExprValue &Value)
         // A keyword, AS or the end of the text while the call is still open.
         return Fail();
     }
-    Value.Text = Value.Name + "(" + Arguments + ")";
+    const std::string Quantifier = Value.Quantifier.empty() ? "" : ProcessKeyword(Value.Quantifier) + " ";
+    Value.Text = Value.Name + "(" + Quantifier + Arguments + ")";
     return true;
 }
 
 bool TKRSelectParser::ReadOperand(TExprValue &Value, bool InCall, bool &Empty)
 {
     Empty = false;
+    // These may be keywords of the dialect, which end a value elsewhere.
+    if (FScanner->TokenKind() != tkEnd) {
+        if (IsWholeStart())
+            return ReadWhole(Value);
+        if (IsLiteralWord()) {
+            ReadLiteralWord(Value);
+            return true;
+        }
+        if (IsSign())
+            return ReadSigned(Value, InCall);
+    }
     if (IsTerminator()) {
         Empty = true;
         return true;
@@ -197,8 +386,6 @@ bool TKRSelectParser::ReadOperand(TExprValue &Value, bool InCall, bool &Empty)
             if (!Closed)
                 return Fail();
         }
-        if (!InCall && !FQualifiedNames)
-            FStarRead = true;
         return true;
     }
     if (Token == "(" && Kind == tkDelim)
@@ -253,8 +440,8 @@ bool TKRSelectParser::ReadValue(TExprValue &Value, bool InCall)
         if (Value.Star)
             return Fail();
         FScanner->GetNextToken();
-        // a + + 1: two operations in a row.
-        if (FScanner->TokenKind() == tkOperation)
+        // a * / 1: two operations in a row; a - -1 is a signed operand.
+        if (FScanner->TokenKind() == tkOperation && !IsSign())
             return Fail();
         TExprValue Next;
         if (!ReadOperand(Next, InCall, Empty))
@@ -279,9 +466,11 @@ void TKRSelectParser::ApplyValue(const TExprValue &Value, TKRFunctionDef &Node) 
     } else if (Value.Star) {
         Node.SetKind(fkUnknown);
         Node.SetName(Argument ? "*" : "");
+        Node.SetUnqualified(!Value.Qualified && !Argument);
     } else if (Value.IsCall) {
         Node.SetKind(fkFunction);
         Node.SetName(Value.Name);
+        Node.SetQuantifier(Value.Quantifier);
         for (const TExprValue &Arg : Value.Args)
             ApplyValue(Arg, *Node.Arguments()->Add());
     } else if (Value.IsName) {
@@ -294,6 +483,8 @@ void TKRSelectParser::ApplyValue(const TExprValue &Value, TKRFunctionDef &Node) 
         const bool AsWritten =
                 FQualifiedNames || (Argument && (OtherTable || Value.Name.find('.') != std::string::npos));
         Node.SetName(AsWritten ? Value.QualifiedName : Value.Name);
+        // Which table a name read without a qualifier belongs to is settled after the FROM clause.
+        Node.SetUnqualified(!FQualifiedNames && !Value.Qualified);
     } else if (Value.Present) {
         Node.SetKind(Value.Kind);
         Node.SetName(Value.Name);

@@ -38,13 +38,21 @@ TKRTableDef::~TKRTableDef()
     FFieldDefs.reset();
     if (TKRTableDefs *Tables = TableDefs(); Tables != nullptr && !Tables->Clearing())
         Tables->UpdateJoins(this);
-    if (FParser != nullptr && FParser->OrderByItems() != nullptr) {
-        TKROrderByItems &Order = *FParser->OrderByItems();
-        const std::string Prefix = FName + ".";
-        for (int I = Order.Count() - 1; I >= 0; --I)
-            if (Order.Strings(I).compare(0, Prefix.size(), Prefix) == 0)
-                Order.Delete(I);
-    }
+    if (FParser == nullptr)
+        return;
+    // Sort and grouping entries that start with the table's name and a dot go with it.
+    const std::string Prefix = FName + ".";
+    const auto Names = [&Prefix](const std::string &Entry) {
+        return Entry.compare(0, Prefix.size(), Prefix) == 0;
+    };
+    if (TKROrderByItems *Order = FParser->OrderByItems())
+        for (int I = Order->Count() - 1; I >= 0; --I)
+            if (!Order->IsExpression(I) && Names(Order->Strings(I)))
+                Order->Delete(I);
+    if (TKRGroupByItems *Group = FParser->GroupByItems())
+        for (int I = Group->ReadItems().Count() - 1; I >= 0; --I)
+            if (!Group->IsReadExpression(I) && Names(Group->ReadItems().Strings(I)))
+                Group->DeleteRead(I);
 }
 
 void TKRTableDef::SetAlias(const std::string &Value)
@@ -134,7 +142,9 @@ std::string TKRTableDef::GetParamsScript() const
             Params += ", ";
         Params += ParamText(*Field);
     }
-    return Params.empty() ? Params : "(" + Params + ")";
+    if (Params.empty())
+        return FEmptyCall ? "()" : "";
+    return "(" + Params + ")";
 }
 
 std::string TKRTableDef::GetEntryScript() const
@@ -461,8 +471,7 @@ void TKRTableDefs::UpdateJoins(const TKRTableDef *Excluded)
 }
 
 // Walks the joins depth first with an explicit stack, so no chain of joins, however long, can
-// exhaust the call stack; a table already on the current chain is not entered again (A joins B,
-// B joins A). Each nested level puts one more blank before its line break.
+// exhaust the call stack; a table is entered once (A joins B, B joins A; A joins B on two columns). Each nested level puts one more blank before its line break.
 std::string TKRTableDefs::GetJoinChain(
         const TKRTableDef *Root, std::vector<const TKRTableDef *> &Written) const
 {
@@ -479,7 +488,11 @@ std::string TKRTableDefs::JoinChain(const TKRTableDef *Root, TWrittenTables &Wri
     };
     std::string Result;
     std::vector<Frame> Chain;
+    // Several joins into one table are one clause: the table's own chain follows once.
+    std::unordered_set<const TKRTableDef *> Entered;
     const auto Enter = [&](const TKRTableDef *Table) {
+        if (!Entered.insert(Table).second)
+            return false;
         const std::string Clauses = Table->JoinDefs()->GetScript();
         if (Clauses.empty())
             return false;
@@ -487,7 +500,7 @@ std::string TKRTableDefs::JoinChain(const TKRTableDef *Root, TWrittenTables &Wri
         const TKRJoinDefs *Joins = Table->JoinDefs();
         for (int I = 0; I < Joins->Count(); ++I) {
             const TKRJoinDef *Join = Joins->Items(I);
-            if (Join->GetScript().empty())
+            if (Join->GetComparisonScript().empty())
                 continue;
             const TKRTableDef *Target = FindByAlias(Join->JoinTable());
             if (Target == nullptr)
@@ -515,6 +528,27 @@ std::string TKRTableDefs::JoinChain(const TKRTableDef *Root, TWrittenTables &Wri
     return Result;
 }
 
+// A lone * is every named table's * in the order of the list, and nothing else: b.*, a.* is not *, and
+// a.* of a table no FROM names stays a.* (a table without name or alias may hold the * of a
+// statement without FROM).
+bool TKRTableDefs::IsWholeStar(const std::vector<const TKRFieldDef *> &Fields) const
+{
+    std::vector<const TKRTableDef *> Tables;
+    for (const TKRFieldDef *Field : Fields) {
+        if (!Field->IsStar())
+            return false;
+        const TKRTableDef *Table = Field->TableDef();
+        if (Table != nullptr && Table->Name().empty() && Table->Alias().empty())
+            continue;
+        Tables.push_back(Table);
+    }
+    std::vector<const TKRTableDef *> Named;
+    for (int T = 0; T < Count(); ++T)
+        if (!Items(T)->Name().empty())
+            Named.push_back(Items(T));
+    return !Fields.empty() && Tables == Named;
+}
+
 // The SELECT list in SelectIndex order. A statement whose only output is "*" for every named table
 // is written SELECT *; otherwise a * entry is written t.*, as is the * of a table only an alias names.
 std::string TKRTableDefs::GetFieldsScript() const
@@ -523,22 +557,8 @@ std::string TKRTableDefs::GetFieldsScript() const
     for (const TKRFieldDef *Field : SelectList())
         if (!Field->IsInputParam())
             Fields.push_back(Field);
-    const bool AllStars = !Fields.empty()
-            && std::all_of(Fields.begin(), Fields.end(), [](const TKRFieldDef *F) { return F->IsStar(); });
-    if (AllStars) {
-        bool EveryTable = true;
-        for (int T = 0; T < Count(); ++T) {
-            const TKRFieldDefs *List = Items(T)->FieldDefs();
-            bool HasStar = false;
-            for (int I = 0; I < List->Count(); ++I)
-                HasStar = HasStar || List->Items(I)->IsStar();
-            // a.* of a table no FROM names stays a.*: a lone * reads only as the whole list.
-            const bool Unnamed = Items(T)->Name().empty();
-            EveryTable = EveryTable && (Unnamed ? !HasStar || Items(T)->Alias().empty() : HasStar);
-        }
-        if (EveryTable)
-            return "*";
-    }
+    if (IsWholeStar(Fields))
+        return "*";
     std::string Result;
     for (const TKRFieldDef *Field : Fields) {
         const std::string Text = Field->GetScript();

@@ -34,6 +34,9 @@ public:
     void SetName(const std::string &Value);
     TKRTableDefType TableType() const { return FTableType; }
     void SetTableType(TKRTableDefType Value) { FTableType = Value; }
+    //! A stored procedure called with an empty argument list, f(): written so, not as f.
+    bool EmptyCall() const { return FEmptyCall; }
+    void SetEmptyCall(bool Value) { FEmptyCall = Value; }
     //! Owned; Owner is this table.
     TKRFieldDefs *FieldDefs() const { return FFieldDefs.get(); }
     void SetFieldDefs(const TKRFieldDefs *Value);
@@ -62,6 +65,7 @@ private:
     std::unique_ptr<TKRJoinDefs> FJoinDefs;
     std::string FName;
     TKRTableDefType FTableType = qttTable;
+    bool FEmptyCall = false;
 };
 
 //! The FROM list. The parser creates it and gives it its parser; it has no owner.
@@ -141,6 +145,7 @@ private:
 
     std::string JoinChain(const TKRTableDef *Root, TWrittenTables &Written) const;
     std::string GetFieldsScript() const;
+    bool IsWholeStar(const std::vector<const TKRFieldDef *> &Fields) const;
     std::string GetTablesScript() const;
     void BuildFieldIndex() const;
     bool AliasInUse(const std::string &Alias) const;

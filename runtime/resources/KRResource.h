@@ -12,6 +12,7 @@ namespace korvan {
 inline constexpr const char *SInvalidToken = "Invalid token '%s' at position %d of line %d.";
 inline constexpr const char *SUnexpectedEnd = "Unexpected end of statement.";
 inline constexpr const char *SUnterminatedString = "Unterminated string.";
+inline constexpr const char *SUnterminatedComment = "Unterminated comment.";
 //! Error code.
 inline constexpr const char *SUnknownError = "Unknown error (#%d).";
 

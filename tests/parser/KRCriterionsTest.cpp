@@ -260,33 +260,25 @@ TEST(KRCriterions, AssignCopiesTheFiltersOfNestedGroups)
             "WHERE\r\n  NOT ((a = 1) OR \r\n  (NOT ((b = 2) AND \r\n  ((c = 3) OR \r\n  (d = 4)))))\r\n");
 }
 
-TEST(KRHavingItems, WrittenOnlyWhileTheGroupByListHasEntries)
+// HAVING without GROUP BY filters the one group of the whole table: it is written whenever it has
+// conditions, whatever the GROUP BY list holds.
+TEST(KRHavingItems, WrittenWheneverItHasConditions)
 {
     auto P = NewParser();
-    TKRCriterion &C = AddCondition(*P->HavingItems(), "", ">", { "10" });
-    MakeCall(*C.LeftSide(), "SUM", "b");
     EXPECT_EQ(P->HavingItems()->GetScript(), "");
-    P->GroupByItems()->Add("t.a");
-    EXPECT_EQ(P->HavingItems()->GetScript(), "HAVING\r\n  (SUM(b) > 10)\r\n");
-
-    TKRHavingItems Free(nullptr);
-    AddCondition(Free, "a", "=", { "1" });
-    EXPECT_EQ(Free.GetScript(), "");
-}
-
-TEST(KRHavingItems, StatementWritesHavingOnlyWithADerivedGroupBy)
-{
-    auto P = NewParser();
     TKRTableDef &T = AddTable(*P, "t");
     AddCall(T, "SUM", "b", "s");
     TKRCriterion &C = AddCondition(*P->HavingItems(), "", ">", { "10" });
     MakeCall(*C.LeftSide(), "SUM", "b");
-    // A GROUP BY left from earlier does not count: the list is derived from the SELECT list.
-    P->GroupByItems()->Add("t.a");
-    EXPECT_EQ(P->GetExpression(), "SELECT \r\n  SUM(t.b) AS s\r\nFROM\r\n  t\r\n");
+    EXPECT_EQ(
+            P->GetExpression(), "SELECT \r\n  SUM(t.b) AS s\r\nFROM\r\n  t\r\nHAVING\r\n  (SUM(b) > 10)\r\n");
 
     AddColumn(T, "a");
     EXPECT_EQ(P->GetExpression(),
             "SELECT \r\n  SUM(t.b) AS s,\r\n  t.a\r\nFROM\r\n  t\r\nGROUP BY\r\n  t.a\r\nHAVING\r\n  (SUM(b) "
             "> 10)\r\n");
+
+    TKRHavingItems Free(nullptr);
+    AddCondition(Free, "a", "=", { "1" });
+    EXPECT_EQ(Free.GetScript(), "HAVING\r\n  (a = 1)\r\n");
 }

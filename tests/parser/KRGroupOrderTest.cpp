@@ -86,17 +86,21 @@ TEST(KRGroupByItems, StatementWithAggregatesAndColumns)
     EXPECT_EQ(P->GroupByItems()->Text(), "\"o\".\"a\"\r\n");
 }
 
-TEST(KRGroupByItems, OnlyAggregatesWriteNeitherGroupByNorHaving)
+// Only aggregates derive no grouping: an entry put into the derived list does not last, while one
+// read from the statement does.
+TEST(KRGroupByItems, OnlyAggregatesDeriveNoGroupBy)
 {
     auto P = NewParser();
     TKRTableDef &T = AddTable(*P, "orders", "o");
     AddCall(T, "SUM", "b", "s");
     AddCall(T, "COUNT", "c", "n");
-    AddCondition(*P->HavingItems(), "s", ">", { "1" });
     P->GroupByItems()->Add("o.a");
     EXPECT_EQ(
             P->GetExpression(), "SELECT \r\n  SUM(o.b) AS s,\r\n  COUNT(o.c) AS n\r\nFROM\r\n  orders o\r\n");
     EXPECT_EQ(P->GroupByItems()->Count(), 0);
+    P->GroupByItems()->AddRead("o.a", false);
+    P->GroupByItems()->AddRead("1", true);
+    EXPECT_EQ(P->GroupByItems()->GetScript(), "GROUP BY\r\n  o.a,\r\n  1\r\n");
 }
 
 TEST(KRGroupByItems, ProcedureInputParametersAreNoColumns)

@@ -101,14 +101,30 @@ TEST(KRSelectParserRead, ArithmeticMakesOneExpressionNode)
     EXPECT_THROW(Parse("SELECT a + FROM t"), EKRParserError);
 }
 
-TEST(KRSelectParserRead, UnqualifiedFieldsGoToEveryStandAloneTable)
+// Over several tables nothing tells which one has a column read without a qualifier: it is one
+// column of the first table's definition, written as read; a * read without one is every table's,
+// in FROM order, at its place.
+TEST(KRSelectParserRead, UnqualifiedFieldsOverSeveralTablesStayAsRead)
 {
     auto P = Parse("SELECT a, b FROM t1, t2");
     ASSERT_EQ(P->TableDefs()->Count(), 2);
     EXPECT_EQ(FieldNames(*P->TableDefs()->Items(0)), "a,b");
-    EXPECT_EQ(FieldNames(*P->TableDefs()->Items(1)), "a,b");
+    EXPECT_EQ(FieldNames(*P->TableDefs()->Items(1)), "");
+    EXPECT_EQ(P->GetExpression(), "SELECT \r\n  a,\r\n  b\r\nFROM\r\n  t1,\r\n  t2\r\n");
+    P = Parse("SELECT upper(x), y, COUNT(*) FROM a INNER JOIN b ON a.id = b.id GROUP BY upper(x), y");
     EXPECT_EQ(P->GetExpression(),
-            "SELECT \r\n  t1.a,\r\n  t1.b,\r\n  t2.a,\r\n  t2.b\r\nFROM\r\n  t1,\r\n  t2\r\n");
+            "SELECT \r\n  upper(x) AS FIELD_1,\r\n  y,\r\n  COUNT(*) AS FIELD_2\r\nFROM\r\n  a \r\n"
+            "  INNER JOIN b ON (a.id = b.id)\r\nGROUP BY\r\n  y,\r\n  upper(x)\r\n");
+    P = Parse("SELECT y.c, a, * FROM a x, b y");
+    EXPECT_EQ(FieldNames(*P->TableDefs()->Items(0)), "a,");
+    EXPECT_EQ(P->GetExpression(),
+            "SELECT \r\n  y.c,\r\n  a,\r\n  x.*,\r\n  y.*\r\nFROM\r\n  a x,\r\n  b y\r\n");
+    // b.*, a.* is not a.*, b.*: only every table's * in FROM order is written as *.
+    P = Parse("SELECT b.*, a.* FROM a JOIN b ON a.id = b.id");
+    EXPECT_EQ(P->GetExpression(),
+            "SELECT \r\n  b.*,\r\n  a.*\r\nFROM\r\n  a \r\n  INNER JOIN b ON (a.id = b.id)\r\n");
+    P = Parse("SELECT * FROM a, b");
+    EXPECT_EQ(P->GetExpression(), "SELECT *\r\nFROM\r\n  a,\r\n  b\r\n");
 }
 
 TEST(KRSelectParserRead, FromEntriesTakeOverTheDefinitionsTheSelectListMade)
@@ -327,10 +343,11 @@ TEST(KRSelectParserRead, RefusesWhatCouldNotBeWrittenBack)
     EXPECT_EQ(Parse(P->GetExpression())->GetExpression(), P->GetExpression());
 }
 
-TEST(KRSelectParserRead, ComputedColumnsWithoutAQualifierGoToOneTable)
+TEST(KRSelectParserRead, ComputedColumnsWithoutAQualifierGoToTheFirstTable)
 {
-    auto P = Parse("SELECT t.a, u.b, 1, UPPER(c) FROM t, u");
+    auto P = Parse("SELECT t.a, u.b, 1, UPPER(c) FROM u, t");
+    EXPECT_EQ(FieldNames(*P->TableDefs()->Items(0)), "b,1,UPPER");
     EXPECT_EQ(P->GetExpression(),
-            "SELECT \r\n  t.a,\r\n  u.b,\r\n  1 AS FIELD_1,\r\n  UPPER(t.c) AS FIELD_2\r\n"
-            "FROM\r\n  t,\r\n  u\r\n");
+            "SELECT \r\n  t.a,\r\n  u.b,\r\n  1 AS FIELD_1,\r\n  UPPER(c) AS FIELD_2\r\n"
+            "FROM\r\n  u,\r\n  t\r\n");
 }
