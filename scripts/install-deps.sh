@@ -3,7 +3,8 @@
 # nothing is fetched when everything is already there.
 set -euo pipefail
 
-packages=(cmake g++ make libgtest-dev libbenchmark-dev clang-format binutils clang libclang-rt-14-dev)
+packages=(cmake g++ make libgtest-dev libbenchmark-dev clang-format binutils clang libclang-rt-14-dev
+          libpg-query-dev nlohmann-json3-dev)
 
 missing=()
 for p in "${packages[@]}"; do

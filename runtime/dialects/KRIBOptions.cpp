@@ -44,6 +44,17 @@ std::string TKRIBOptions::GetScript() const
     return Result;
 }
 
+// Firebird's form: ROWS n [TO m], nothing else.
+std::string TKRIBOptions::GetRowsScript() const
+{
+    if (FRowsFrom <= 0 && FRowsTo <= 0)
+        return "";
+    std::string Result = Format("ROWS %d", { FRowsFrom });
+    if (FRowsTo > 0)
+        Result += Format(" TO %d", { FRowsTo });
+    return Result;
+}
+
 void TKRFBOptions::Clear()
 {
     FFirst = 0;

@@ -30,6 +30,8 @@ public:
     void Assign(const TPersistent *Source) override;
     //! The clause as it follows the statement, without a line break of its own; empty when unset.
     std::string GetScript() const;
+    //! ROWS n [TO m] alone, as Firebird has it.
+    std::string GetRowsScript() const;
 
 private:
     bool FPercent = false;

@@ -1,6 +1,7 @@
 #include "dialects/KRIBSelectParser.h"
 
 #include "framework/KRText.h"
+#include "framework/KRUpdateGuard.h"
 
 namespace korvan {
 
@@ -44,11 +45,10 @@ std::string TKRIBSelectParser::GetExpression()
     std::string Result = TKRSelectParser::GetExpression();
     if (Result.empty())
         return Result;
-    if (FSQLServer == qssFireBird)
-        Result.insert(ProcessKeyword("SELECT").size() + 1, FFBOptions->GetScript());
-    else if (FSQLServer == qssInterBase)
-        Result += FIBOptions->GetScript();
-    return Result;
+    if (FSQLServer != qssFireBird)
+        return Result + FIBOptions->GetScript();
+    Result.insert(ProcessKeyword("SELECT").size() + 1, FFBOptions->GetScript());
+    return Result + FIBOptions->GetRowsScript();
 }
 
 void TKRIBSelectParser::Clear()
@@ -99,10 +99,11 @@ void TKRIBSelectParser::DoParseSelectClause()
     TKRSelectParser::DoParseSelectClause();
 }
 
-// ROWS n [TO m] [BY k] [PERCENT] [WITH TIES], InterBase only, each part in this order.
+// ROWS n [TO m] [BY k] [PERCENT] [WITH TIES] for InterBase, each part in this order; Firebird
+// has ROWS n [TO m] only.
 void TKRIBSelectParser::DoParseAppendix()
 {
-    if (FSQLServer != qssInterBase || !IsWord("ROWS")) {
+    if (!IsWord("ROWS")) {
         TKRSelectParser::DoParseAppendix();
         return;
     }
@@ -114,6 +115,11 @@ void TKRIBSelectParser::DoParseAppendix()
         if (!ReadCount(Value, 1))
             return;
         FIBOptions->SetRowsTo(Value);
+    }
+    if (FSQLServer == qssFireBird) {
+        if (FScanner->TokenKind() != tkEnd)
+            FState = ssError;
+        return;
     }
     if (IsWord("BY")) {
         if (!ReadCount(Value, 1))
@@ -136,6 +142,19 @@ void TKRIBSelectParser::DoParseAppendix()
     // The clause ends the statement; a second ROWS must not overwrite the first.
     if (FScanner->TokenKind() != tkEnd)
         FState = ssError;
+}
+
+// STARTING WITH and CONTAINING, and their negations, after the generic operators.
+void TKRIBSelectParser::DefineOperators()
+{
+    TKRSelectParser::DefineOperators();
+    TUpdateGuard<TKROperators> Guard(*Operators());
+    for (const char *Caption : { "STARTING WITH", "NOT STARTING WITH", "CONTAINING", "NOT CONTAINING" }) {
+        TKROperator *Operator = Operators()->Add();
+        Operator->SetCaption(Caption);
+        Operator->SetName(Caption);
+        Operator->SetCount(1);
+    }
 }
 
 std::string TKRIBSelectParser::GetTokenName() const

@@ -38,10 +38,11 @@ public:
     void SetSQLServer(TKRIBSQLServer Value) { FSQLServer = Value; }
 
     std::unique_ptr<TKRSQLScanner> CreateScanner() override;
-    //! The generic statement with FIRST and SKIP after SELECT (Firebird) or ROWS at the end
-    //! (InterBase).
+    //! The generic statement with FIRST and SKIP after SELECT (Firebird) and ROWS at the end.
     std::string GetExpression() override;
     void Clear() override;
+    //! The generic operators, then STARTING WITH, NOT STARTING WITH, CONTAINING, NOT CONTAINING.
+    void DefineOperators() override;
     void DoParseSelectClause() override;
     void DoParseAppendix() override;
 

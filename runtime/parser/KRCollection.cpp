@@ -67,7 +67,9 @@ std::string ProcessNamePart(const TKRSelectParser *Parser, const std::string &Na
         return Name;
     const TKRSQLScanner &Scanner = *Parser->Scanner();
     // Only a quoted name can hold a dot: "a.b" must not come back as two parts.
-    if (Name.find('.') != std::string::npos && Scanner.GetQuoteIdentifiers() && Scanner.NeedQuotes(Name))
+    const bool Quote =
+            Scanner.GetQuoteIdentifiers() ? Scanner.NeedQuotes(Name) : Scanner.NeedsQuotesWhenOff(Name);
+    if (Name.find('.') != std::string::npos && Quote)
         return AnsiQuotedStr(Name, Scanner.GetIdentQuote());
     return ProcessName(Parser, Name);
 }
@@ -80,11 +82,12 @@ std::string ProcessAlias(const TKRSelectParser *Parser, const std::string &Alias
     // An alias is one name, dots included.
     if (Scanner.GetProcessAliases())
         return ProcessNamePart(Parser, Alias);
-    // An alias such as Total Sales, or one that is a keyword, reads back only in quotes; so does one
-    // with a delimiter, which the identifier rule lets through ("-" is a legal symbol: Net-Total).
+    // An alias such as Total Sales, or one that is a keyword, reads back only in quotes, with quoting
+    // on or off; so does one with a delimiter, which the identifier rule lets through ("-" is a legal
+    // symbol: Net-Total).
     const bool HasDelimiter =
             std::any_of(Alias.begin(), Alias.end(), [&Scanner](char C) { return Scanner.IsDelim(C); });
-    if (Scanner.GetQuoteIdentifiers()
+    if (Scanner.IsIdentQuote(Scanner.GetIdentQuote())
             && (!Scanner.IsIdentifier(Alias) || HasDelimiter || Scanner.IsKeyword(Alias)
                     || Scanner.IsFunction(Alias)))
         return AnsiQuotedStr(Alias, Scanner.GetIdentQuote());

@@ -68,7 +68,7 @@ void TKRGroupByItems::Rebuild()
 
 // A read entry that the derivation already writes is left out: the same text, or the bare name of
 // a grouped column (GROUP BY a beside the derived t.a). Positions and expressions always stay.
-std::vector<std::string> TKRGroupByItems::ReadScripts() const
+std::vector<std::string> TKRGroupByItems::KeptScripts() const
 {
     std::vector<std::string> Written;
     for (int I = 0; I < Count(); ++I)
@@ -101,7 +101,7 @@ std::string TKRGroupByItems::GetScript()
             Body += ",\r\n  ";
         Body += ProcessName(Strings(I));
     }
-    for (const std::string &Text : ReadScripts()) {
+    for (const std::string &Text : KeptScripts()) {
         if (!Body.empty())
             Body += ",\r\n  ";
         Body += Text;

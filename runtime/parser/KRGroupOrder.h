@@ -38,10 +38,11 @@ public:
     //! The derived entries, and from another GROUP BY list its read entries too.
     void Assign(const TPersistent *Source) override;
 
-private:
-    //! The read entries that are not already written as derived ones, as written.
-    std::vector<std::string> ReadScripts() const;
+    //! The read entries that are not already written as derived ones, as written: call it after
+    //! Rebuild.
+    std::vector<std::string> KeptScripts() const;
 
+private:
     TStringList FReadItems;
     std::vector<bool> FReadExpressions;
     //! The names of the columns the last rebuild grouped: a read bare name of one is that entry.

@@ -539,10 +539,40 @@ void TKRSQLScanner::DefineOperations()
 
 // Quotes each part of a dotted name that needs it. The parts before the last "." are joined and
 // quoted as one unless one of them was quoted already: a.b.c gives "a.b"."c", "a".b gives "a"."b".
+// With quoting off a name is written bare where it reads back bare: a part that is no identifier,
+// holds a delimiter or is a keyword or function word is quoted all the same.
+bool TKRSQLScanner::NeedsQuotesWhenOff(const std::string &S) const
+{
+    if (S.empty() || !IsIdentQuote(GetIdentQuote())
+            || (S.size() > 1 && S.front() == GetIdentQuote() && S.back() == S.front()))
+        return false;
+    return !IsIdentifier(S) || std::any_of(S.begin(), S.end(), [this](char C) { return IsDelim(C); })
+            || IsKeyword(S) || IsFunction(S);
+}
+
 std::string TKRSQLScanner::ProcessName(const std::string &S) const
 {
-    if (!GetQuoteIdentifiers())
-        return S;
+    if (!GetQuoteIdentifiers()) {
+        const char Quote = GetIdentQuote();
+        std::string Result;
+        std::string Part;
+        bool Quoted = false;
+        const auto Flush = [&] {
+            Result += NeedsQuotesWhenOff(Part) ? AnsiQuotedStr(Part, Quote) : Part;
+            Part.clear();
+        };
+        for (const char C : S) {
+            if (C == Quote)
+                Quoted = !Quoted;
+            if (C == '.' && !Quoted) {
+                Flush();
+                Result += '.';
+            } else
+                Part += C;
+        }
+        Flush();
+        return Result;
+    }
     const char Quote = GetIdentQuote();
     std::string Result;
     std::string Rest = S;

@@ -106,8 +106,12 @@ public:
     virtual void DefineKeywords();
     virtual void DefineFunctions();
     virtual void DefineOperations();
-    //! A possibly dotted name quoted for output.
+    //! A possibly dotted name quoted for output; with quoting off each part is quoted only where
+    //! it would not read back otherwise (NeedsQuotesWhenOff).
     virtual std::string ProcessName(const std::string &S) const;
+    //! Whether one name part needs quotes even with quoting off: it is no identifier, holds a
+    //! delimiter, or is a keyword or function word. Never for a dialect without identifier quotes.
+    bool NeedsQuotesWhenOff(const std::string &S) const;
     //! Undoes the escaping of a quoted section's text: a doubled Quote stands for one.
     virtual std::string UnescapeQuoted(const std::string &Text, char Quote) const;
     //! A string value as a literal of the dialect: in string quotes, inner quotes doubled.

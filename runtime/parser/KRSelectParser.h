@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 namespace korvan {
@@ -178,7 +179,7 @@ private:
     bool ReadWholeText(std::string &Text);
     bool ReadSigned(TExprValue &Value, bool InCall);
     void ReadLiteralWord(TExprValue &Value);
-    std::string RawToken() const;
+    std::pair<int, int> RawToken() const;
     bool IsSign() const;
     //! Whether the current token starts a region the model keeps whole: a subquery in parentheses,
     //! CASE ... END, CAST(...), EXISTS (...), ANY/SOME/ALL (...).

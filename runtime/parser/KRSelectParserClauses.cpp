@@ -287,6 +287,15 @@ TKRTableDef *TKRSelectParser::TakeTableDef(const std::string &Key)
 void TKRSelectParser::DoParseTableDef()
 {
     const TKRScanMark EntryStart = FScanner->Mark();
+    // FROM ONLY t, FROM LATERAL f(x): words in front of a table that the model has no place for.
+    if ((IsWord(*FScanner, "ONLY") || IsWord(*FScanner, "LATERAL")) && IsTableNameToken(*FScanner)) {
+        const TKRScanMark Next = FScanner->PeekNext();
+        if (Next.TokenKind == tkIdent || Next.TokenKind == tkIdentString || Next.TokenKind == tkFunction
+                || (Next.TokenQuote == '\0' && Next.Token == "(")) {
+            FState = ssError;
+            return;
+        }
+    }
     std::string Name;
     if (!ReadNameList(Name))
         return;
@@ -563,9 +572,9 @@ void TKRSelectParser::FinishFromClause()
     std::vector<TKRFieldDef *> Gone;
     for (TKRFieldDef *Field : FTableDefs->SelectList()) {
         TKRTableDef *Def = Field->TableDef();
-        // A definition no FROM entry named: made for unqualified fields, or for a qualifier that
-        // names no table (which keeps its own definition when there are several tables).
-        const bool Loose = Def->Name().empty() && (!Several || Def->Alias().empty());
+        // A definition no FROM entry named, made for unqualified fields. One made for a qualifier
+        // that names no table keeps it: item.name may be a field of a column item.
+        const bool Loose = Def->Name().empty() && Def->Alias().empty();
         if (Field->IsStar() && (Field->Unqualified() || Loose)) {
             for (TKRTableDef *Target : Named) {
                 TKRFieldDef *Star = Target == Def ? Field : Target->FieldDefs()->Add();
@@ -584,7 +593,7 @@ void TKRSelectParser::FinishFromClause()
         delete Field;
     for (int I = FTableDefs->Count() - 1; I >= 0; --I) {
         TKRTableDef *Def = FTableDefs->Items(I);
-        if (Def->Name().empty() && (!Several || Def->Alias().empty()) && Def->FieldDefs()->Count() == 0)
+        if (Def->Name().empty() && Def->Alias().empty() && Def->FieldDefs()->Count() == 0)
             delete Def;
     }
     for (std::size_t I = 0; I < Final.size(); ++I)

@@ -66,7 +66,8 @@ namespace {
 
 //! Words that stand for a value of their own: never a column, never qualified.
 constexpr const char *LiteralWords[] = { "TRUE", "FALSE", "NULL", "CURRENT_DATE", "CURRENT_TIME",
-    "CURRENT_TIMESTAMP", "LOCALTIME", "LOCALTIMESTAMP", "CURRENT_USER", "USER" };
+    "CURRENT_TIMESTAMP", "LOCALTIME", "LOCALTIMESTAMP", "CURRENT_USER", "USER", "SESSION_USER", "SYSTEM_USER",
+    "CURRENT_ROLE", "CURRENT_CATALOG", "CURRENT_SCHEMA" };
 
 //! Words whose parenthesised part the model keeps whole: CAST(x AS INTEGER), EXISTS (SELECT ...),
 //! x = ANY (SELECT ...).
@@ -122,16 +123,13 @@ bool TKRSelectParser::IsValueStart() const
             || IsLiteralWord() || IsWholeStart();
 }
 
-// The current token as it stands in the text, quotes included.
-std::string TKRSelectParser::RawToken() const
+// The current token as it stands in the text, quotes included: its first and one past its last
+// 1-based position. The closing quote of a quoted token is still ahead, at Position.
+std::pair<int, int> TKRSelectParser::RawToken() const
 {
-    const int Start = FScanner->TokenStart();
     if (FScanner->TokenQuote() == '\0')
-        return FScanner->Expression().substr(
-                static_cast<std::size_t>(Start - 1), static_cast<std::size_t>(FScanner->Position() - Start));
-    // The closing quote is still ahead, at Position.
-    return FScanner->Expression().substr(
-            static_cast<std::size_t>(Start - 2), static_cast<std::size_t>(FScanner->Position() - Start + 2));
+        return { FScanner->TokenStart(), FScanner->Position() };
+    return { FScanner->TokenStart() - 1, FScanner->Position() + 1 };
 }
 
 // A region the model does not take apart, gathered as one value up to where its parentheses and
@@ -144,12 +142,16 @@ bool TKRSelectParser::ReadWhole(TExprValue &Value)
     int Parens = 0;
     int Cases = 0;
     bool Opened = false;
+    int After = 0;
     do {
         if (FScanner->TokenKind() == tkEnd)
             return Fail();
-        if (!Text.empty() && FScanner->BlankCount() > 0)
+        const auto [Start, End] = RawToken();
+        if (!Text.empty() && Start > After)
             Text += ' ';
-        Text += RawToken();
+        Text.append(FScanner->Expression(), static_cast<std::size_t>(Start - 1),
+                static_cast<std::size_t>(End - Start));
+        After = End;
         const std::string &Token = FScanner->Token();
         const bool Bare = FScanner->TokenQuote() == '\0';
         if (FScanner->TokenKind() == tkDelim && Token == "(")

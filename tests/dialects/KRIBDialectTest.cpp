@@ -132,7 +132,8 @@ TEST(KRIBScanner, AnUnknownDialectQuotesLikeTheGenericScanner)
     EXPECT_TRUE(Scanner->IsQuote('"') && Scanner->IsQuote('\''));
     EXPECT_TRUE(Scanner->IsIdentQuote('"') && Scanner->IsIdentQuote('\''));
     EXPECT_FALSE(Scanner->GetQuoteIdentifiers());
-    EXPECT_EQ(Scanner->ProcessName("my name"), "my name");
+    EXPECT_EQ(Scanner->ProcessName("MY_NAME"), "MY_NAME");
+    EXPECT_EQ(Scanner->ProcessName("my name"), "\"my name\"");
 }
 
 TEST(KRIBSelectParser, FirebirdReadsFirstAndSkipAndWritesThemInFrontOfDistinct)
@@ -182,7 +183,9 @@ TEST(KRIBSelectParser, RowLimitsFailWhereTheServerOrTheirFormIsWrong)
         { qssInterBase, "SELECT a FROM t ROWS 2147483648", Invalid("2147483648", 22) },
         { qssInterBase, "SELECT a FROM t ROWS 1 TO 99999999999", Invalid("99999999999", 27) },
         { qssInterBase, "SELECT a FROM t ROWS 1 BY 0", Invalid("0", 27) },
-        { qssFireBird, "SELECT a FROM t ORDER BY a ROWS 1", Invalid("ROWS", 28) },
+        { qssFireBird, "SELECT a FROM t ORDER BY a ROWS 1 BY 2", Invalid("BY", 35) },
+        { qssFireBird, "SELECT a FROM t ROWS 1 TO 2 PERCENT", Invalid("PERCENT", 29) },
+        { qssFireBird, "SELECT a FROM t ROWS 1 WITH TIES", Invalid("WITH", 24) },
         { qssFireBird, "SELECT FIRST 2147483648 a FROM t", Invalid("2147483648", 14) },
         { qssFireBird, "SELECT FIRST 1 SKIP 4294967297 a FROM t", Invalid("4294967297", 21) },
         { qssFireBird, "SELECT FIRST 0 a FROM t", Invalid("0", 14) },
@@ -197,14 +200,19 @@ TEST(KRIBSelectParser, RowLimitsFailWhereTheServerOrTheirFormIsWrong)
     }
 }
 
+// Firebird has ROWS n [TO m] too, and FIRST and SKIP of its own; InterBase the whole ROWS clause.
 TEST(KRIBSelectParser, EachServerWritesOnlyItsOwnRowLimit)
 {
     auto Parser = NewParser(qssFireBird);
-    Parser->SetExpression("SELECT FIRST 3 SKIP 0 a FROM t");
+    Parser->SetExpression("SELECT FIRST 3 SKIP 0 a FROM t ORDER BY a ROWS 2 TO 5");
+    EXPECT_EQ(Parser->GetExpression(),
+            "SELECT FIRST 3 \r\n  T.A\r\nFROM\r\n  T\r\nORDER BY\r\n  A\r\nROWS 2 TO 5");
+    Parser->SetExpression("SELECT FIRST 3 a FROM t");
     Parser->IBOptions()->SetRowsFrom(7);
-    EXPECT_EQ(Parser->GetExpression(), "SELECT FIRST 3 \r\n  T.A\r\nFROM\r\n  T\r\n");
+    Parser->IBOptions()->SetRowsBy(2);
+    EXPECT_EQ(Parser->GetExpression(), "SELECT FIRST 3 \r\n  T.A\r\nFROM\r\n  T\r\nROWS 7");
     Parser->SetSQLServer(qssInterBase);
-    EXPECT_EQ(Parser->GetExpression(), "SELECT \r\n  T.A\r\nFROM\r\n  T\r\nROWS 7");
+    EXPECT_EQ(Parser->GetExpression(), "SELECT \r\n  T.A\r\nFROM\r\n  T\r\nROWS 7 BY 2");
 
     // A new statement starts without the options of the last one.
     Parser->SetExpression("SELECT a FROM t");

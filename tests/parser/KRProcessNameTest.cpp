@@ -47,13 +47,20 @@ TEST(KRSQLScannerProcessName, APartWithoutItsClosingQuoteCountsAsBare)
         EXPECT_FALSE(S->ProcessName(Odd).empty()) << Odd;
 }
 
-TEST(KRSQLScannerProcessName, ReturnsNamesUnchangedWithoutQuoting)
+// Quoting off means no quotes where none are needed: a part that would not read back bare keeps them.
+TEST(KRSQLScannerProcessName, QuotesOnlyWhereNeededWithoutQuoting)
 {
     auto S = Construct<TKRSQLScanner>();
     S->SetQuoteIdentifiers(false);
     EXPECT_EQ(S->ProcessName("t.a"), "t.a");
     EXPECT_EQ(S->ProcessName("db.t.a"), "db.t.a");
-    EXPECT_EQ(S->ProcessName("my col"), "my col");
+    EXPECT_EQ(S->ProcessName("Mixed"), "Mixed");
+    EXPECT_EQ(S->ProcessName("my col"), "\"my col\"");
+    EXPECT_EQ(S->ProcessName("My T.My Col"), "\"My T\".\"My Col\"");
+    EXPECT_EQ(S->ProcessName("t.select"), "t.\"select\"");
+    EXPECT_EQ(S->ProcessName("t.count"), "t.\"count\"");
+    EXPECT_EQ(S->ProcessName("Net-Total"), "\"Net-Total\"");
+    EXPECT_EQ(S->ProcessName("\"a.b\".c"), "\"a.b\".c");
 }
 
 TEST(KRSQLScannerProcessName, IdentOnlyStripsAMatchingPairOfQuotes)

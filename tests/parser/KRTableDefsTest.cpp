@@ -175,9 +175,10 @@ TEST(KRTableDefs, AliasesThatWouldNotReadBackAreQuoted)
     EXPECT_EQ(AddField(*T, "d", fkIdentifier, "Total")->GetScript(), "\"t\".\"d\" AS Total");
     EXPECT_EQ(
             AddField(*T, "e", fkIdentifier, "say \"hi\"")->GetScript(), "\"t\".\"e\" AS \"say \"\"hi\"\"\"");
-    // Without quoting the alias is written as it is.
+    // Without quoting only what would not read back is quoted.
     P->Scanner()->SetQuoteIdentifiers(false);
-    EXPECT_EQ(T->FieldDefs()->Items(0)->GetScript(), "t.a AS Total Sales");
+    EXPECT_EQ(T->FieldDefs()->Items(0)->GetScript(), "t.a AS \"Total Sales\"");
+    EXPECT_EQ(T->FieldDefs()->Items(3)->GetScript(), "t.d AS Total");
 }
 
 TEST(KRTableDefs, ParadoxFileNamesAreQuotedWhole)
@@ -200,7 +201,7 @@ TEST(KRTableDefs, NamePartsHoldingADotStayOnePart)
     TKRTableDef *T = AddTable(*P, "t");
     EXPECT_EQ(AddField(*T, "a.b")->GetScript(), "\"t\".\"a.b\"");
     P->Scanner()->SetQuoteIdentifiers(false);
-    EXPECT_EQ(T->FieldDefs()->Items(0)->GetScript(), "t.a.b");
+    EXPECT_EQ(T->FieldDefs()->Items(0)->GetScript(), "t.\"a.b\"");
 }
 
 TEST(KRTableDefs, KeywordCaseAppliesToKeywordsButNeverToNames)

@@ -190,6 +190,20 @@ const char *FilterName(TKRCriterionFilter Filter)
 
 void WriteNodes(TKRJsonWriter &Json, const TKRFunctionDefs &Nodes);
 
+//! What only some nodes have: DISTINCT or ALL before a call's arguments, and a column written
+//! without its table's qualifier.
+void WriteNodeMarks(TKRJsonWriter &Json, const TKRFunctionDef &Node)
+{
+    if (!Node.Quantifier().empty()) {
+        Json.Key("quantifier");
+        Json.String(Node.Quantifier());
+    }
+    if (Node.Unqualified()) {
+        Json.Key("unqualified");
+        Json.Boolean(true);
+    }
+}
+
 void WriteNode(TKRJsonWriter &Json, const TKRFunctionDef &Node)
 {
     Json.BeginObject();
@@ -197,6 +211,7 @@ void WriteNode(TKRJsonWriter &Json, const TKRFunctionDef &Node)
     Json.String(Node.Name());
     Json.Key("kind");
     Json.String(KindName(Node.Kind()));
+    WriteNodeMarks(Json, Node);
     Json.Key("arguments");
     WriteNodes(Json, *Node.Arguments());
     Json.EndObject();
@@ -223,6 +238,7 @@ void WriteField(TKRJsonWriter &Json, const TKRFieldDef &Field)
     Json.Number(Field.SelectIndex());
     Json.Key("paramType");
     Json.String(ParamTypeName(Field.ParamType()));
+    WriteNodeMarks(Json, Field);
     Json.Key("arguments");
     WriteNodes(Json, *Field.Arguments());
     Json.EndObject();
@@ -253,6 +269,10 @@ void WriteTable(TKRJsonWriter &Json, const TKRTableDef &Table)
     Json.String(Table.Alias());
     Json.Key("type");
     Json.String(Table.TableType() == qttStoredProc ? "storedproc" : "table");
+    if (Table.EmptyCall()) {
+        Json.Key("emptyCall");
+        Json.Boolean(true);
+    }
     Json.Key("fields");
     Json.BeginArray();
     for (int I = 0; I < Table.FieldDefs()->Count(); ++I)
@@ -315,6 +335,10 @@ void WriteOrderBy(TKRJsonWriter &Json, const TKROrderByItems &List)
         Json.String(List.Strings(I));
         Json.Key("direction");
         Json.String(List.Orders(I) == okDesc ? "desc" : "asc");
+        if (List.IsExpression(I)) {
+            Json.Key("asWritten");
+            Json.Boolean(true);
+        }
         Json.EndObject();
     }
     Json.EndArray();
@@ -402,8 +426,8 @@ std::string ModelToJson(TKRSelectParser &Parser, const std::string &Dialect)
 
 void WriteModel(TKRJsonWriter &Json, TKRSelectParser &Parser, const std::string &Dialect)
 {
-    // GROUP BY is not kept from the text: the generator derives it from the select list while it
-    // writes the statement, so derive it here the same way, or it would always read empty.
+    // The generator derives GROUP BY from the select list while it writes the statement, so derive
+    // it here the same way, or it would read empty.
     Parser.GroupByItems()->Rebuild();
 
     Json.BeginObject();
@@ -422,6 +446,15 @@ void WriteModel(TKRJsonWriter &Json, TKRSelectParser &Parser, const std::string 
     WriteCriteria(Json, *Parser.WhereItems());
     Json.Key("groupBy");
     WriteStrings(Json, *Parser.GroupByItems());
+    // The statement's own entries beyond the derived ones, as they are written.
+    const std::vector<std::string> Kept = Parser.GroupByItems()->KeptScripts();
+    if (!Kept.empty()) {
+        Json.Key("groupByKept");
+        Json.BeginArray();
+        for (const std::string &Item : Kept)
+            Json.String(Item);
+        Json.EndArray();
+    }
     Json.Key("having");
     WriteCriteria(Json, *Parser.HavingItems());
     Json.Key("orderBy");

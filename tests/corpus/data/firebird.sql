@@ -134,7 +134,7 @@ SELECT
 
 select q'{abc{def}ghi}' from rdb$database;
 
-select q'!That's a string!' from rdb$database;    -- result: That's a string;
+select q'!That's a string!' from rdb$database;
 
 -- source: firebird3.0-doc /usr/share/doc/firebird3.0-common-doc/doc/sql.extensions/README.builtin_functions.txt.gz (public domain)
 
