@@ -176,6 +176,13 @@ private:
     bool ReadName(TExprValue &Value, bool InCall);
     bool ReadCall(TExprValue &Value);
     bool ReadWhole(TExprValue &Value);
+    bool ReadCasts(TExprValue &Value);
+    bool ReadCallOrWhole(TExprValue &Value, const TKRScanMark &NameStart);
+    void ReadTypedLiteral(TExprValue &Value);
+    void AppendRaw(std::string &Text, int &After) const;
+    //! A keyword that names a function here: LEFT(a, 2) where LEFT is a keyword of the dialect.
+    bool IsCallKeyword() const;
+    bool IsTypedLiteral() const;
     bool ReadWholeText(std::string &Text);
     bool ReadSigned(TExprValue &Value, bool InCall);
     void ReadLiteralWord(TExprValue &Value);
@@ -223,6 +230,8 @@ private:
     std::vector<const TKRTableDef *> FFromEntries;
     std::unordered_set<const TKRTableDef *> FFromSet;
     std::unordered_set<std::string> FFromAliases;
+    //! Set by a refusal that no other reading may turn into a value (t.* as an argument).
+    bool FRefused = false;
     //! The parameters of the stored procedure being read, before its table definition is known.
     TKRTableDef *FProcParams = nullptr;
 };

@@ -73,6 +73,25 @@ constexpr const char *LiteralWords[] = { "TRUE", "FALSE", "NULL", "CURRENT_DATE"
 //! x = ANY (SELECT ...).
 constexpr const char *WholeCallWords[] = { "CAST", "EXISTS", "ANY", "SOME", "ALL" };
 
+//! Keywords of some dialect that are also the names of functions: LEFT(a, 2), TRIM(x), YEAR(d).
+constexpr const char *CallKeywords[] = { "LEFT", "RIGHT", "SUBSTRING", "TRIM", "EXTRACT", "POSITION",
+    "CHAR_LENGTH", "CHARACTER_LENGTH", "OCTET_LENGTH", "UPPER", "LOWER", "COALESCE", "NULLIF", "IIF", "IF",
+    "CONVERT", "DATE", "TIME", "TIMESTAMP", "YEAR", "MONTH", "DAY", "HOUR", "MINUTE", "SECOND", "WEEK",
+    "REPLACE", "INSERT", "CHAR", "CHARACTER", "DATABASE", "USER", "LENGTH", "MOD", "MAX", "MIN", "SUM", "AVG",
+    "COUNT", "GEN_ID", "DAYOFMONTH", "DAYOFWEEK", "DAYOFYEAR", "MONTHNAME", "LAST_INSERT_ID", "INTERVAL" };
+
+//! Words that make a typed literal of the string after them: DATE '2001-02-03'.
+constexpr const char *TypedLiteralWords[] = { "DATE", "TIME", "TIMESTAMP", "INTERVAL" };
+
+//! The units an INTERVAL literal may end with: INTERVAL '1' DAY, INTERVAL 3 HOUR TO SECOND.
+constexpr const char *IntervalUnits[] = { "YEAR", "MONTH", "DAY", "HOUR", "MINUTE", "SECOND", "WEEK",
+    "QUARTER", "MICROSECOND", "TO", "YEAR_MONTH", "DAY_HOUR", "DAY_MINUTE", "DAY_SECOND", "HOUR_MINUTE",
+    "HOUR_SECOND", "MINUTE_SECOND" };
+
+//! The later words of type names of several words: double precision, character varying,
+//! timestamp with time zone.
+constexpr const char *TypeWords[] = { "PRECISION", "VARYING", "WITH", "WITHOUT", "TIME", "ZONE" };
+
 template <std::size_t N>
 bool IsOneOf(const std::string &Word, const char *const (&Words)[N])
 {
@@ -93,6 +112,24 @@ bool TKRSelectParser::IsLiteralWord() const
     if (FScanner->TokenQuote() != '\0' || !IsOneOf(FScanner->Token(), LiteralWords))
         return false;
     return !NextIs("(") && !NextIs(".");
+}
+
+bool TKRSelectParser::IsCallKeyword() const
+{
+    return FScanner->TokenKind() == tkKeyword && FScanner->TokenQuote() == '\0'
+            && IsOneOf(FScanner->Token(), CallKeywords) && NextIs("(");
+}
+
+// DATE '2001-02-03', TIMESTAMP '...', INTERVAL '1 day', INTERVAL 3 DAY.
+bool TKRSelectParser::IsTypedLiteral() const
+{
+    if (FScanner->TokenQuote() != '\0' || !IsOneOf(FScanner->Token(), TypedLiteralWords))
+        return false;
+    const TKRScanMark Next = FScanner->PeekNext();
+    const bool String = Next.TokenKind == tkString
+            || (Next.TokenKind == tkIdentString && Next.TokenQuote == FScanner->GetStringQuote());
+    const bool Number = Next.TokenKind == tkInteger || Next.TokenKind == tkFloat;
+    return String || (Number && SameText(FScanner->Token(), "INTERVAL"));
 }
 
 bool TKRSelectParser::IsSign() const
@@ -120,7 +157,7 @@ bool TKRSelectParser::IsValueStart() const
     const TTokenKind Kind = FScanner->TokenKind();
     return Kind == tkFunction || Kind == tkInteger || Kind == tkFloat || Kind == tkString || Kind == tkIdent
             || Kind == tkIdentString || (Kind == tkDelim && FScanner->Token() == "(") || IsSign()
-            || IsLiteralWord() || IsWholeStart();
+            || IsLiteralWord() || IsWholeStart() || IsCallKeyword() || IsTypedLiteral();
 }
 
 // The current token as it stands in the text, quotes included: its first and one past its last
@@ -130,6 +167,18 @@ std::pair<int, int> TKRSelectParser::RawToken() const
     if (FScanner->TokenQuote() == '\0')
         return { FScanner->TokenStart(), FScanner->Position() };
     return { FScanner->TokenStart() - 1, FScanner->Position() + 1 };
+}
+
+// Appends the current token as it stands, after one blank when blanks, line breaks or comments
+// stood between it and the token before (which ended at After).
+void TKRSelectParser::AppendRaw(std::string &Text, int &After) const
+{
+    const auto [Start, End] = RawToken();
+    if (!Text.empty() && Start > After)
+        Text += ' ';
+    Text.append(FScanner->Expression(), static_cast<std::size_t>(Start - 1),
+            static_cast<std::size_t>(End - Start));
+    After = End;
 }
 
 // A region the model does not take apart, gathered as one value up to where its parentheses and
@@ -146,12 +195,7 @@ bool TKRSelectParser::ReadWhole(TExprValue &Value)
     do {
         if (FScanner->TokenKind() == tkEnd)
             return Fail();
-        const auto [Start, End] = RawToken();
-        if (!Text.empty() && Start > After)
-            Text += ' ';
-        Text.append(FScanner->Expression(), static_cast<std::size_t>(Start - 1),
-                static_cast<std::size_t>(End - Start));
-        After = End;
+        AppendRaw(Text, After);
         const std::string &Token = FScanner->Token();
         const bool Bare = FScanner->TokenQuote() == '\0';
         if (FScanner->TokenKind() == tkDelim && Token == "(")
@@ -181,6 +225,51 @@ bool TKRSelectParser::ReadWholeText(std::string &Text)
         return false;
     Text = Value.Text;
     return true;
+}
+
+// A typed literal as it stands: the word, the literal, and an interval's units.
+void TKRSelectParser::ReadTypedLiteral(TExprValue &Value)
+{
+    const bool Interval = SameText(FScanner->Token(), "INTERVAL");
+    std::string Text;
+    int After = 0;
+    AppendRaw(Text, After);
+    FScanner->GetNextToken();
+    AppendRaw(Text, After);
+    FScanner->GetNextToken();
+    while (Interval && FScanner->TokenQuote() == '\0' && IsOneOf(FScanner->Token(), IntervalUnits)) {
+        AppendRaw(Text, After);
+        FScanner->GetNextToken();
+    }
+    Value.Present = true;
+    Value.Expression = true;
+    Value.Kind = fkExpression;
+    Value.Text = Text;
+}
+
+// A call whose arguments the model cannot take apart, because words stand where it expects a
+// separator (EXTRACT(YEAR FROM d), TRIM(BOTH ' ' FROM x), POSITION('a' IN b)), is kept whole, as
+// written. A misplaced delimiter (f(a,)) stays an error, and so does what is refused on purpose.
+bool TKRSelectParser::ReadCallOrWhole(TExprValue &Value, const TKRScanMark &NameStart)
+{
+    const TKRSelectState Before = FState;
+    FRefused = false;
+    if (ReadCall(Value))
+        return true;
+    const TTokenKind Kind = FScanner->TokenKind();
+    const bool Word = Kind == tkKeyword || Kind == tkIdent || Kind == tkFunction || Kind == tkString
+            || Kind == tkIdentString || Kind == tkInteger || Kind == tkFloat;
+    if (FRefused || !Word)
+        return false;
+    // When the call is not closed either, the word where it went wrong is the better report.
+    const TKRScanMark Fault = FScanner->Mark();
+    FScanner->Restore(NameStart);
+    FState = Before;
+    Value = TExprValue();
+    if (ReadWhole(Value))
+        return true;
+    FScanner->Restore(Fault);
+    return Fail();
 }
 
 // A literal word as read, in the keyword letter case.
@@ -228,6 +317,7 @@ bool TKRSelectParser::ReadSigned(TExprValue &Value, bool InCall)
 // name | name "." name ... | name "." "*" | name "(" args ")"
 bool TKRSelectParser::ReadName(TExprValue &Value, bool InCall)
 {
+    const TKRScanMark NameStart = FScanner->Mark();
     const bool FunctionWord = FScanner->TokenKind() == tkFunction;
     const bool QuotedWord = FScanner->TokenQuote() != '\0';
     std::vector<std::string> Parts{ GetTokenName() };
@@ -238,8 +328,10 @@ bool TKRSelectParser::ReadName(TExprValue &Value, bool InCall)
         if (FScanner->Token() == "*" && Kind == tkOperation) {
             // t.* : every column of one table; an output field only, no value elsewhere and no call
             // argument (COUNT(t.*) would have to be written as COUNT(*), which counts other rows).
-            if (FQualifiedNames || InCall)
+            if (FQualifiedNames || InCall) {
+                FRefused = true;
                 return Fail();
+            }
             std::string Qualifier;
             for (const std::string &Part : Parts)
                 Qualifier += (Qualifier.empty() ? "" : ".") + NamePart(Part);
@@ -276,7 +368,7 @@ bool TKRSelectParser::ReadName(TExprValue &Value, bool InCall)
             Value.Name = Qualified;
         else
             Value.Name = FunctionWord ? ProcessFunction(Parts[0]) : Parts[0];
-        return ReadCall(Value);
+        return ReadCallOrWhole(Value, NameStart);
     }
     Value.IsName = true;
     Value.Kind = fkIdentifier;
@@ -324,6 +416,7 @@ bool TKRSelectParser::ReadCall(TExprValue &Value)
             FScanner->GetNextToken();
             if (FScanner->Token() == "*" && FScanner->TokenKind() == tkOperation) {
                 FScanner->Restore(Word);
+                FRefused = true;
                 return Fail();
             }
         }
@@ -364,6 +457,12 @@ bool TKRSelectParser::ReadOperand(TExprValue &Value, bool InCall, bool &Empty)
             ReadLiteralWord(Value);
             return true;
         }
+        if (IsTypedLiteral()) {
+            ReadTypedLiteral(Value);
+            return true;
+        }
+        if (IsCallKeyword())
+            return ReadName(Value, InCall);
         if (IsSign())
             return ReadSigned(Value, InCall);
     }
@@ -383,8 +482,10 @@ bool TKRSelectParser::ReadOperand(TExprValue &Value, bool InCall, bool &Empty)
         Value.Text = "*";
         if (!FQualifiedNames && FTableDefs->Count() == 0) {
             FExprTable = FTableDefs->Add();
+            // SELECT *, a.x FROM ...: further columns may follow.
             const bool Closed = FScanner->TokenKind() == tkEnd || SameText(FScanner->Token(), "FROM")
-                    || (FScanner->Token() == ")" && FScanner->TokenKind() == tkDelim);
+                    || (FScanner->TokenKind() == tkDelim
+                            && (FScanner->Token() == ")" || FScanner->Token() == ","));
             if (!Closed)
                 return Fail();
         }
@@ -430,6 +531,63 @@ bool TKRSelectParser::ReadOperand(TExprValue &Value, bool InCall, bool &Empty)
 }
 
 // operand {operation operand}
+// ::type after an operand (PostgreSQL's cast), kept as written: a::int, b::numeric(10, 2),
+// c::text[], d::timestamp with time zone. It binds tighter than any operation, as the text shows.
+bool TKRSelectParser::ReadCasts(TExprValue &Value)
+{
+    const auto IsColon = [](const TKRScanMark &Mark) {
+        return Mark.TokenKind == tkDelim && Mark.Token == ":";
+    };
+    while (IsColon(FScanner->Mark()) && IsColon(FScanner->PeekNext())
+            && FScanner->PeekNext().BlankCount == 0) {
+        if (Value.Star)
+            return Fail();
+        std::string Text = Value.Text + "::";
+        FScanner->GetNextToken();
+        FScanner->GetNextToken();
+        int After = 0;
+        const auto IsTypeWord = [this] {
+            const TTokenKind Kind = FScanner->TokenKind();
+            return (Kind == tkIdent || Kind == tkKeyword || Kind == tkFunction || Kind == tkIdentString)
+                    && !FScanner->Token().empty();
+        };
+        if (!IsTypeWord())
+            return Fail();
+        std::string Type;
+        AppendRaw(Type, After);
+        FScanner->GetNextToken();
+        // Type names of several words, and a qualified type name.
+        while ((FScanner->TokenQuote() == '\0' && IsOneOf(FScanner->Token(), TypeWords))
+                || (FScanner->TokenKind() == tkDelim && FScanner->Token() == "."
+                        && FScanner->BlankCount() == 0)) {
+            AppendRaw(Type, After);
+            FScanner->GetNextToken();
+            if (IsTypeWord() && Type.back() == '.') {
+                AppendRaw(Type, After);
+                FScanner->GetNextToken();
+            }
+        }
+        if (FScanner->TokenKind() == tkDelim && FScanner->Token() == "(") {
+            TExprValue Modifier;
+            if (!ReadWhole(Modifier))
+                return false;
+            Type += Modifier.Text;
+        }
+        while (FScanner->TokenKind() == tkDelim && FScanner->Token() == "["
+                && FScanner->PeekNext().Token == "]") {
+            Type += "[]";
+            FScanner->GetNextToken();
+            FScanner->GetNextToken();
+        }
+        Value.Text = Text + Type;
+        Value.Expression = true;
+        Value.Kind = fkExpression;
+        Value.IsName = Value.IsCall = Value.Qualified = false;
+        Value.Args.clear();
+    }
+    return true;
+}
+
 bool TKRSelectParser::ReadValue(TExprValue &Value, bool InCall)
 {
     bool Empty = false;
@@ -437,6 +595,8 @@ bool TKRSelectParser::ReadValue(TExprValue &Value, bool InCall)
         return false;
     if (Empty)
         return true;
+    if (!ReadCasts(Value))
+        return false;
     while (FScanner->TokenKind() == tkOperation && !IsTerminator()) {
         const std::string Operation = FScanner->Token();
         if (Value.Star)
@@ -448,7 +608,7 @@ bool TKRSelectParser::ReadValue(TExprValue &Value, bool InCall)
         TExprValue Next;
         if (!ReadOperand(Next, InCall, Empty))
             return false;
-        if (Empty || Next.Star)
+        if (Empty || Next.Star || !ReadCasts(Next))
             return Fail();
         Value.Text += " " + Operation + " " + Next.Text;
         Value.Expression = true;

@@ -339,7 +339,7 @@ TEST(KRParserRobustness, ErrorsNameTheTokenAndItsPosition)
         { "SELECT a b c FROM t", 1, "c", 1, 12 },
         { "SELECT f(a,) FROM t", 1, ")", 1, 12 },
         { "SELECT f(a FROM t", 1, "FROM", 1, 12 },
-        { "SELECT *, a FROM t", 1, ",", 1, 9 },
+        { "SELECT * a FROM t", 1, "a", 1, 10 },
         { "SELECT * a FROM t", 1, "a", 1, 10 },
         { "SELECT a FROM", 2, "", 1, 14 },
         { "SELECT a FROM t,", 2, "", 1, 17 },
