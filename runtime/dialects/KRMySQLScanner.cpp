@@ -95,4 +95,16 @@ std::string TKRMySQLScanner::QuoteString(const std::string &Value) const
     return Result;
 }
 
+bool TKRMySQLScanner::IsCommentStart(int P) const
+{
+    const char C = CharAt(P);
+    if (C == '#')
+        return true;
+    if (C == '-' && CharAt(P + 1) == '-') {
+        const auto After = static_cast<unsigned char>(CharAt(P + 2));
+        return After <= ' ';
+    }
+    return TKRSQLScanner::IsCommentStart(P);
+}
+
 } // namespace korvan

@@ -27,6 +27,9 @@ public:
     std::string UnescapeQuoted(const std::string &Text, char Quote) const override;
     //! A single-quoted literal that reads back as Value; see the class comment for the escapes.
     std::string QuoteString(const std::string &Value) const override;
+    //! "#" starts a line comment too; "--" does only before a blank or a control character
+    //! (a--1 is a - -1).
+    bool IsCommentStart(int P) const override;
 };
 
 } // namespace korvan

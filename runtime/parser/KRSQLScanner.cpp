@@ -273,15 +273,17 @@ void TKRSQLScanner::ScanOne(TStep &Step)
                     return FinishWord(Result, false);
                 }
             }
+            if (IsCommentStart(FPosition)) {
+                if (!Result.empty())
+                    return FinishWord(Result, false);
+                SkipComment();
+                FTokenKind = tkSpace;
+                Step.Consumed = true;
+                return;
+            }
             if (IsDelim(C) || IsSpace(C)) {
                 if (!Result.empty())
                     return FinishWord(Result, false);
-                if (IsCommentStart(FPosition)) {
-                    SkipComment();
-                    FTokenKind = tkSpace;
-                    Step.Consumed = true;
-                    return;
-                }
                 Result = C;
                 FTokenKind = IsDelim(C) ? tkDelim : tkSpace;
                 ++FPosition;
@@ -336,7 +338,7 @@ bool TKRSQLScanner::IsCommentStart(int P) const
 // not part of it), "/*" right after the next "*/"; -1 for a "/*" that is never closed.
 int TKRSQLScanner::CommentEnd(int P) const
 {
-    if (At(P) == '-') {
+    if (At(P) != '/') {
         int End = P + 2;
         while (End <= FLength && At(End) != '\r' && At(End) != '\n')
             ++End;

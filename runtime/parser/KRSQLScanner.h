@@ -116,6 +116,9 @@ public:
     virtual std::string UnescapeQuoted(const std::string &Text, char Quote) const;
     //! A string value as a literal of the dialect: in string quotes, inner quotes doubled.
     virtual std::string QuoteString(const std::string &Value) const;
+    //! Whether a comment starts at the 1-based position P, outside quoted sections: "--" or a
+    //! dialect's other line comment, which runs to the end of its line, or "/*", to the next "*/".
+    virtual bool IsCommentStart(int P) const;
 
     //! Parentheses deeper than this end the parse with an error instead of exhausting the stack.
     static constexpr int MaxLevel = 256;
@@ -127,7 +130,6 @@ private:
     void UpdateLevel(const TStep &Step);
     void RecomputeLinePosition();
     int ExponentEnd(int P) const;
-    bool IsCommentStart(int P) const;
     int CommentEnd(int P) const;
     void SkipComment();
 

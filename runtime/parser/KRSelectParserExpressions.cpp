@@ -247,9 +247,9 @@ void TKRSelectParser::ReadTypedLiteral(TExprValue &Value)
     Value.Text = Text;
 }
 
-// A call whose arguments the model cannot take apart, because words stand where it expects a
-// separator (EXTRACT(YEAR FROM d), TRIM(BOTH ' ' FROM x), POSITION('a' IN b)), is kept whole, as
-// written. A misplaced delimiter (f(a,)) stays an error, and so does what is refused on purpose.
+// A call whose arguments the model cannot take apart, because words or a comparison stand where
+// it expects a separator (EXTRACT(YEAR FROM d), TRIM(BOTH ' ' FROM x), IF(a > 0, 1, 2)), is kept
+// whole, as written. A misplaced delimiter (f(a,)) stays an error, and so does what is refused on purpose.
 bool TKRSelectParser::ReadCallOrWhole(TExprValue &Value, const TKRScanMark &NameStart)
 {
     const TKRSelectState Before = FState;
@@ -258,7 +258,7 @@ bool TKRSelectParser::ReadCallOrWhole(TExprValue &Value, const TKRScanMark &Name
         return true;
     const TTokenKind Kind = FScanner->TokenKind();
     const bool Word = Kind == tkKeyword || Kind == tkIdent || Kind == tkFunction || Kind == tkString
-            || Kind == tkIdentString || Kind == tkInteger || Kind == tkFloat;
+            || Kind == tkIdentString || Kind == tkInteger || Kind == tkFloat || Kind == tkComparison;
     if (FRefused || !Word)
         return false;
     // When the call is not closed either, the word where it went wrong is the better report.

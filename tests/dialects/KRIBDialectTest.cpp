@@ -331,6 +331,18 @@ TEST(KRIBSelectParser, StatementsRoundTripInBothServersAndDialects)
         { Dialect3, "SELECT t.\"a\"\"b\", \"A-B\" FROM t" },
         { Dialect1, "SELECT \"It's\", 'say \"hi\"' FROM t WHERE a = \"x\"" },
         { Dialect1, "SELECT a FROM t WHERE b = \"\" OR c = ''" },
+        { All,
+                "SELECT a FROM t WHERE a STARTING WITH 'x' AND b NOT CONTAINING 'y' OR c NOT STARTING WITH "
+                "'z'" },
+        { All, "SELECT CURRENT_DATE, CURRENT_TIMESTAMP, CURRENT_USER, USER, NULL FROM rdb$database" },
+        { All, "SELECT LEFT(name, 2), SUBSTRING(name FROM 2 FOR 3), EXTRACT(YEAR FROM d) FROM t" },
+        { All, "SELECT CAST(a AS VARCHAR(10)), CASE WHEN a > 0 THEN 'p' END FROM t -- note\r\nWHERE a > -1" },
+        { All,
+                "SELECT e.dept, COUNT(DISTINCT e.id) FROM emp e JOIN dept d ON e.dept = d.id AND e.site = "
+                "d.site "
+                "GROUP BY e.dept, 2" },
+        { Firebird, "SELECT a FROM t ORDER BY a ROWS 1 TO 10" },
+        { Firebird, "SELECT FIRST 5 a FROM t ROWS 3" },
     };
     for (const TMode &Mode : Modes) {
         int Count = 0;
@@ -351,7 +363,7 @@ TEST(KRIBSelectParser, StatementsRoundTripInBothServersAndDialects)
             EXPECT_EQ(Parser->IBOptions()->GetScript() + Parser->FBOptions()->GetScript(), Limits);
             EXPECT_NE(First, "");
         }
-        EXPECT_GE(Count, 12) << Mode.Name;
+        EXPECT_GE(Count, 17) << Mode.Name;
     }
 }
 

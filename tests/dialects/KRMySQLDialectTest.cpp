@@ -287,6 +287,11 @@ TEST(KRMySelectParser, StatementsReadBackIntoTheSameText)
         "SELECT e.name FROM emp e WHERE (e.boss IS NULL) OR (NOT e.name = 'Sm\\\\ith')",
         "SELECT DATE_FORMAT(o.placed, '%Y') AS y, SUM(o.total) AS s FROM orders o GROUP BY o.placed",
         "SELECT * FROM t WHERE t.a <> '' LIMIT 0, 1",
+        // The GROUP BY list must be rebuilt before HAVING is written, whatever order C++ evaluates in.
+        "SELECT SUM(a) FROM t GROUP BY b HAVING SUM(a) > 1",
+        "SELECT CURRENT_DATE, CURRENT_DATE(), NULL, TRUE, COUNT(DISTINCT t.a), t.b--1 FROM t # a comment",
+        "SELECT t.a FROM t JOIN u ON t.a = u.a AND u.b = t.b WHERE t.c = -1.5e3 /* note */ ORDER BY 1 DESC",
+        "SELECT IF(t.a > 0, 'p', 'n'), INTERVAL 3 DAY, DATE_ADD(t.d, INTERVAL 1 MONTH) FROM t",
     };
     for (const bool Quote : { true, false })
         for (const char *Text : Statements) {

@@ -88,6 +88,50 @@ TEST(KRSQLScanner, ReadsDecimalsButNotQualifiedNames)
                     { "", tkEnd } }));
 }
 
+TEST(KRSQLScanner, ExponentNumbersAreOneNumber)
+{
+    EXPECT_EQ(Tokens("1e-308 1.5E+10 2e5 3.e2 1e x1e5 1e+"),
+            (std::vector<Tok>{ { "1e-308", tkFloat }, { "1.5E+10", tkFloat }, { "2e5", tkFloat },
+                    { "3.e2", tkFloat }, { "1e", tkUnknown }, { "x1e5", tkIdent }, { "1e", tkUnknown },
+                    { "+", tkOperation }, { "", tkEnd } }));
+}
+
+// Comments stand where blanks may: they count as blanks, the lines inside them count, and the quotes
+// and parentheses inside them count for nothing, also after stepping back.
+TEST(KRSQLScanner, CommentsAreBlanks)
+{
+    EXPECT_EQ(Tokens("a--x ' (\r\n/* it's\r\n ( */b/**/c-d -- e"),
+            (std::vector<Tok>{ { "a", tkIdent, 0 }, { "b", tkIdent, 3 }, { "c", tkIdent, 1 },
+                    { "-", tkOperation, 0 }, { "d", tkIdent, 0 }, { "", tkEnd } }));
+    auto S = NewScanner();
+    S->SetExpression("SELECT a /* it's ( */\r\n  -- (\r\n , b");
+    while (S->Token() != "b")
+        S->GetNextToken();
+    EXPECT_EQ(S->Line(), 3);
+    EXPECT_EQ(S->Column(), 5);
+    EXPECT_EQ(S->Level(), 0);
+    S->SetPosition(S->Position() - 1);
+    EXPECT_EQ(S->Line(), 3);
+    EXPECT_EQ(S->Level(), 0);
+    EXPECT_EQ(S->GetNextToken(), "b");
+}
+
+TEST(KRSQLScanner, UnterminatedCommentIsAnErrorAtItsStart)
+{
+    auto S = NewScanner();
+    S->SetExpression("SELECT a\r\n  FROM t /* no end\r\n");
+    try {
+        while (S->TokenKind() != tkEnd)
+            S->GetNextToken();
+        FAIL() << "no error";
+    } catch (const EKRParserError &E) {
+        EXPECT_EQ(E.ErrorCode(), 4);
+        EXPECT_EQ(E.LineNo(), 2);
+        EXPECT_EQ(E.LinePos(), 10);
+        EXPECT_EQ(E.Message(), "Unterminated comment.");
+    }
+}
+
 TEST(KRSQLScanner, ArithmeticSignsAreOperations)
 {
     EXPECT_EQ(Tokens("a*b/c+-d"),

@@ -357,3 +357,45 @@ SELECT   a  ,  b   FROM   t   WHERE   a   =   1
 SELECT a FROM t;
 SELECT a FROM t WHERE a = 1;
 SELECT a FROM t WHERE a = 1 ; this is not read
+
+# Forms people write: grouping beyond the select list, HAVING without GROUP BY, literal words,
+# unqualified columns over several tables, signs, comments, joins on several columns, DISTINCT in
+# calls, positions and expressions in ORDER BY, and what is kept whole.
+SELECT b, c FROM t GROUP BY b, c
+SELECT a, COUNT(*) FROM t GROUP BY 1
+SELECT max(x) FROM xy GROUP BY y
+SELECT b, c FROM t GROUP BY b, c HAVING count(*) = 1
+SELECT a, SUM(b) FROM t GROUP BY a, upper(c), 2
+SELECT MIN(a) FROM t HAVING MIN(a) = MAX(a)
+SELECT 'x' FROM t WHERE j = 0 HAVING count(*) = 2
+SELECT TRUE, FALSE, NULL, CURRENT_DATE, CURRENT_TIME, CURRENT_TIMESTAMP, LOCALTIME, LOCALTIMESTAMP, CURRENT_USER, USER FROM t WHERE a = TRUE AND b <> NULL
+SELECT current_date, x.current_date, user.x FROM x, user WHERE x.a = null
+SELECT upper(x), y FROM a INNER JOIN b ON a.id = b.id
+SELECT y, COUNT(*) FROM a, b
+SELECT b.*, a.* FROM a JOIN b ON a.id = b.id
+SELECT a.*, b.* FROM a JOIN b ON a.id = b.id
+SELECT *, a.x FROM a, b
+SELECT "My Col" AS "x y", "Mixed" AS "quoted alias", "select" FROM "My T"
+SELECT * FROM f()
+SELECT x.a FROM f() x
+SELECT * FROM f
+SELECT SUM(b), o
+SELECT a FROM t JOIN u ON t.a = u.b
+SELECT -1.5, -x, +3, POINT(2.5, -6.7), 1e-308, 1.5E+10, a - -1, - -a FROM t WHERE a > -1 AND b BETWEEN -2 AND +2
+SELECT t.a FROM t JOIN u ON t.a = u.b AND t.c = u.d LEFT JOIN v ON (u.e = v.e AND v.f >= u.f)
+SELECT COUNT(DISTINCT x), SUM(ALL x), count(DISTINCT t.b), COUNT(DISTINCT a, b) FROM t
+SELECT COUNT(DISTINCT x) FROM t
+SELECT a -- the key\n  , b /* and\n another */ FROM t -- done
+SELECT a FROM t ORDER BY 1, 2 DESC, upper(d), a + 1 DESC, -b
+SELECT a, SUM(b) FROM t GROUP BY 1 ORDER BY 2 DESC
+SELECT a FROM t WHERE x IN (SELECT y FROM u WHERE u.z = t.a) AND EXISTS (SELECT 1 FROM v) AND NOT EXISTS(SELECT 2 FROM w)
+SELECT (SELECT max(b) FROM u) AS c, CASE WHEN a > 1 THEN 'x' ELSE 'y' END, CAST(a AS DECIMAL(10, 2)) FROM t
+SELECT CASE  WHEN a /* x */ =\n 1 THEN b END FROM t
+SELECT EXTRACT(YEAR FROM d), TRIM(BOTH ' ' FROM s), DATE '2001-02-03', INTERVAL '1' DAY, a::int FROM t
+SELECT a FROM t WHERE (a + b) > 5 AND (SELECT count(*) FROM u) < 3
+SELECT a FROM t WHERE a = ANY (SELECT b FROM u) OR a IN (SELECT c FROM v WHERE v.d = 'x;y')
+SELECT COALESCE(a, 0) - -1, -(b + c), +d FROM t ORDER BY -(b + c) DESC
+SELECT a FROM t t1 JOIN u ON (t1.a = u.a) AND (t1.b = u.b) JOIN v ON v.c = u.c
+SELECT a FROM t WHERE a = 1 /* unclosed ; inside */ AND b = 'x' -- ; here\n ORDER BY a
+SELECT CASE a WHEN 1 THEN (SELECT 'x') ELSE CASE WHEN b THEN 'y' END END AS c FROM t
+SELECT p.x FROM proc() p, t WHERE t.y = p.x GROUP BY p.x, t.y HAVING count(*) > 1
