@@ -47,6 +47,13 @@ int main()
     Collect(*Construct<TKRMySQLScanner>(), Words);
     for (const char *Extra : { "\r\n", "''", "\"\"", "``", "(", ")", ",", ".", "*", ":", "\\'" })
         Words.insert(Extra);
+    // What the parser reads beyond the word lists: comments, casts, signed and exponent numbers,
+    // literal words, and the words of what it keeps whole.
+    for (const char *Extra :
+            { "--", "/*", "*/", "#", "::", "-1", "1e-5", "2.5E+3", "TRUE", "FALSE", "CURRENT_DATE",
+                    "LOCALTIME", "CASE", "WHEN", "THEN", "ELSE", "END", "CAST", "EXISTS", "ANY", "EXTRACT",
+                    "INTERVAL", "DATE '", "(SELECT ", "ONLY", "LATERAL", "STARTING WITH", "CONTAINING" })
+        Words.insert(Extra);
     for (const std::string &Word : Words)
         std::printf("%s\n", Entry(Word).c_str());
     return 0;

@@ -328,10 +328,11 @@ namespace {
 
 /*!
  * Builds random statements from the constructs the parser knows: select lists with names, calls,
- * literals, arithmetic and aliases; FROM lists with aliases, procedures and join chains; WHERE and
- * HAVING trees; GROUP BY and ORDER BY. Every fourth statement is then damaged by one token edit, so
- * that near misses are read as well. Tokens are laid out with random blanks, tabs and CR LF breaks
- * and keywords in random letter case.
+ * literals, signs, arithmetic and aliases, and what it keeps whole (CASE, CAST, subqueries, ...);
+ * FROM lists with aliases, procedures and join chains on one or two columns; WHERE and HAVING
+ * trees with EXISTS and IN (SELECT ...); GROUP BY and ORDER BY by name, position and expression. Every fourth statement is then damaged by one token edit, so
+ * that near misses are read as well. Tokens are laid out with random blanks, tabs, CR LF breaks and
+ * comments, and keywords in random letter case.
  */
 class TStatementGenerator
 {
@@ -390,8 +391,56 @@ private:
     std::string Literal()
     {
         static const char *const Literals[] = { "1", "42", "0", "2.5", "'x'", "''", "'It''s'", "''''",
-            "'a b'", "'%x%'", "';'", "'\"q\"'" };
+            "'a b'", "'%x%'", "';'", "'\"q\"'", "-1", "+3", "1e-5", "-2.5E+3", "TRUE", "NULL", "CURRENT_DATE",
+            "DATE '2001-02-03'" };
         return OneOf(Literals);
+    }
+
+    // What the model keeps whole: CASE, CAST, a subquery, a call with keyword arguments, a cast.
+    void Whole()
+    {
+        switch (Pick(5)) {
+        case 0:
+            Keyword("CASE");
+            Keyword("WHEN");
+            Add(Name(true));
+            Add(OneOf({ "=", ">" }));
+            Add(Literal());
+            Keyword("THEN");
+            Add(Literal());
+            if (Chance(50)) {
+                Keyword("ELSE");
+                Add(Name(true));
+            }
+            Keyword("END");
+            return;
+        case 1:
+            for (const char *Token : { "CAST", "(" })
+                Add(Token);
+            Add(Name(true));
+            Keyword("AS");
+            Add(OneOf({ "INTEGER", "VARCHAR(10)", "DECIMAL(10, 2)" }));
+            Add(")");
+            return;
+        case 2:
+            Add("(");
+            Keyword("SELECT");
+            Call(0);
+            Keyword("FROM");
+            Add(OneOf({ "u", "v" }));
+            Add(")");
+            return;
+        case 3:
+            for (const char *Token : { "EXTRACT", "(" })
+                Add(Token);
+            Keyword("YEAR");
+            Keyword("FROM");
+            Add(Name(true));
+            Add(")");
+            return;
+        default:
+            Add(Name(true) + "::int");
+        }
     }
 
     // A qualifier is one of the FROM entries' keys (alias, or name without alias).
@@ -420,6 +469,8 @@ private:
             Add(")");
             return;
         }
+        if (Function == "COUNT" && Chance(30))
+            Keyword("DISTINCT");
         const int Count = Function == "SUBSTRING" ? 3 : Function == "COALESCE" ? 2 : 1 + Pick(2) * Pick(2);
         for (int I = 0; I < Count; ++I) {
             if (I > 0)
@@ -441,11 +492,15 @@ private:
         for (int I = 0; I < Terms; ++I) {
             if (I > 0)
                 Add(OneOf({ "+", "-", "*", "/" }));
-            const int Kind = Pick(10);
+            const int Kind = Pick(12);
             if (Kind < 5)
                 Add(Name(true));
             else if (Kind < 7)
                 Add(Literal());
+            else if (Kind == 7)
+                Add("-" + Name(true));
+            else if (Kind == 8)
+                Whole();
             else
                 Call(2);
         }
@@ -512,6 +567,12 @@ private:
             }
             Add(")");
             Add(Key);
+        } else if (Chance(5)) {
+            // An empty argument list is kept as written.
+            Key = NewKey(Aliases, 6);
+            for (const char *Token : { "p", "(", ")" })
+                Add(Token);
+            Add(Key);
         } else if (Chance(50)) {
             const std::string Name = NewKey(Tables, 6);
             Add(Name);
@@ -539,7 +600,9 @@ private:
                 static const char *const Kinds[] = { "INNER", "LEFT", "LEFT OUTER", "RIGHT", "RIGHT OUTER",
                     "FULL", "FULL OUTER" };
                 std::istringstream Words(OneOf(Kinds));
-                for (std::string Word; Words >> Word;)
+                // Now and then a bare JOIN.
+                const bool Bare = Chance(10);
+                for (std::string Word; !Bare && Words >> Word;)
                     Keyword(Word);
                 Keyword("JOIN");
                 const std::string Joined = Table();
@@ -556,6 +619,13 @@ private:
                 Add(Left);
                 Add(OneOf({ "=", "=", "<>", "<", ">", "<=", ">=" }));
                 Add(Right);
+                if (Chance(20)) {
+                    // A second column of the same two tables.
+                    Keyword("AND");
+                    Add(Owner + ".c");
+                    Add("=");
+                    Add(Joined + ".c");
+                }
                 if (Parenthesised)
                     Add(")");
                 Chain.push_back(Joined);
@@ -614,7 +684,16 @@ private:
     {
         if (Chance(12))
             Keyword("NOT");
-        if (Depth > 0 && Chance(30)) {
+        if (Chance(5)) {
+            Keyword("EXISTS");
+            for (const char *Word : { "(", "SELECT", "1", "FROM", "v", ")" })
+                Add(Word);
+        } else if (Chance(5)) {
+            Add(Name(true));
+            Keyword("IN");
+            for (const char *Word : { "(", "SELECT", "a", "FROM", "u", "WHERE", "u.b", "=", "1", ")" })
+                Add(Word);
+        } else if (Depth > 0 && Chance(30)) {
             Add("(");
             Conditions(Depth - 1, Having);
             Add(")");
@@ -642,7 +721,14 @@ private:
         for (int I = 0; I < Count; ++I) {
             if (I > 0)
                 Add(",");
-            Add(Name(true));
+            // Positions and expressions as well as names.
+            const int Kind = Pick(10);
+            if (Kind == 0)
+                Add(OneOf({ "1", "2" }));
+            else if (Kind == 1)
+                Call(0);
+            else
+                Add(Name(true));
             if (Directions && Chance(40))
                 Keyword(Chance(60) ? "DESC" : "ASC");
         }
@@ -685,6 +771,9 @@ private:
                 Keyword("HAVING");
                 Conditions(1, true);
             }
+        } else if (Chance(5)) {
+            Keyword("HAVING");
+            Conditions(0, true);
         }
         if (Chance(30)) {
             Keyword("ORDER");
@@ -726,11 +815,13 @@ private:
         for (std::size_t I = 0; I < FTokens.size(); ++I) {
             if (I > 0) {
                 const bool MayTouch = Sticky(FTokens[I]) || Sticky(FTokens[I - 1]);
-                const int Kind = Pick(20);
-                if (Kind >= 18)
-                    Text += Kind == 18 ? "\r\n  " : "\t";
-                else if (!MayTouch || Kind >= 8)
-                    Text += Kind >= 16 ? "   " : " ";
+                const int Kind = Pick(40);
+                if (Kind == 38)
+                    Text += Chance(50) ? " /* note */ " : " -- note\r\n";
+                else if (Kind >= 36)
+                    Text += Kind == 36 ? "\r\n  " : "\t";
+                else if (!MayTouch || Kind >= 16)
+                    Text += Kind >= 32 ? "   " : " ";
             }
             Text += FTokens[I];
         }
