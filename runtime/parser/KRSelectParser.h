@@ -183,6 +183,8 @@ private:
     //! A keyword that names a function here: LEFT(a, 2) where LEFT is a keyword of the dialect.
     bool IsCallKeyword() const;
     bool IsTypedLiteral() const;
+    bool IsParameter() const;
+    void ReadParameter(TExprValue &Value);
     bool ReadWholeText(std::string &Text);
     bool ReadSigned(TExprValue &Value, bool InCall);
     void ReadLiteralWord(TExprValue &Value);

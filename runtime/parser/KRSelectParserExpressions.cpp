@@ -132,6 +132,46 @@ bool TKRSelectParser::IsTypedLiteral() const
     return String || (Number && SameText(FScanner->Token(), "INTERVAL"));
 }
 
+// A parameter of the application's statement: ?, :name, $1, @name. The model keeps it as written.
+bool TKRSelectParser::IsParameter() const
+{
+    const std::string &Token = FScanner->Token();
+    if (FScanner->TokenQuote() != '\0' || Token.empty())
+        return false;
+    if (FScanner->TokenKind() == tkDelim && Token == ":") {
+        const TKRScanMark Next = FScanner->PeekNext();
+        return Next.BlankCount == 0 && Next.TokenQuote == '\0'
+                && (Next.TokenKind == tkIdent || Next.TokenKind == tkKeyword || Next.TokenKind == tkFunction
+                        || Next.TokenKind == tkInteger);
+    }
+    if (FScanner->TokenKind() != tkUnknown)
+        return false;
+    const auto Digits = [&Token] {
+        return Token.size() > 1 && Token.find_first_not_of("0123456789", 1) == std::string::npos;
+    };
+    const auto Name = [this, &Token](std::size_t From) {
+        return Token.size() > From && FScanner->IsIdentifier(Token.substr(From));
+    };
+    return Token == "?" || (Token[0] == '$' && Digits())
+            || (Token[0] == '@' && (Name(1) || (Token[1] == '@' && Name(2))));
+}
+
+void TKRSelectParser::ReadParameter(TExprValue &Value)
+{
+    std::string Text;
+    int After = 0;
+    AppendRaw(Text, After);
+    if (FScanner->Token() == ":") {
+        FScanner->GetNextToken();
+        AppendRaw(Text, After);
+    }
+    FScanner->GetNextToken();
+    Value.Present = true;
+    Value.Expression = true;
+    Value.Kind = fkExpression;
+    Value.Text = Text;
+}
+
 bool TKRSelectParser::IsSign() const
 {
     return FScanner->TokenKind() == tkOperation && (FScanner->Token() == "-" || FScanner->Token() == "+");
@@ -157,7 +197,7 @@ bool TKRSelectParser::IsValueStart() const
     const TTokenKind Kind = FScanner->TokenKind();
     return Kind == tkFunction || Kind == tkInteger || Kind == tkFloat || Kind == tkString || Kind == tkIdent
             || Kind == tkIdentString || (Kind == tkDelim && FScanner->Token() == "(") || IsSign()
-            || IsLiteralWord() || IsWholeStart() || IsCallKeyword() || IsTypedLiteral();
+            || IsLiteralWord() || IsWholeStart() || IsCallKeyword() || IsTypedLiteral() || IsParameter();
 }
 
 // The current token as it stands in the text, quotes included: its first and one past its last
@@ -468,6 +508,10 @@ bool TKRSelectParser::ReadOperand(TExprValue &Value, bool InCall, bool &Empty)
     }
     if (IsTerminator()) {
         Empty = true;
+        return true;
+    }
+    if (IsParameter()) {
+        ReadParameter(Value);
         return true;
     }
     const std::string Token = FScanner->Token();

@@ -399,3 +399,4 @@ SELECT a FROM t t1 JOIN u ON (t1.a = u.a) AND (t1.b = u.b) JOIN v ON v.c = u.c
 SELECT a FROM t WHERE a = 1 /* unclosed ; inside */ AND b = 'x' -- ; here\n ORDER BY a
 SELECT CASE a WHEN 1 THEN (SELECT 'x') ELSE CASE WHEN b THEN 'y' END END AS c FROM t
 SELECT p.x FROM proc() p, t WHERE t.y = p.x GROUP BY p.x, t.y HAVING count(*) > 1
+SELECT a FROM t WHERE a = ? AND b > :p AND c IN (:x, $1) AND d = @v OR e BETWEEN ? AND ?
