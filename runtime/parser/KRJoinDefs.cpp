@@ -55,6 +55,17 @@ std::string TKRJoinDef::GetScript() const
     return Comparison.empty() ? Comparison : GetHeadScript() + " " + ProcessKeyword("ON") + " " + Comparison;
 }
 
+// The joined table in the owner's table list: by alias, else by name.
+const TKRTableDef *TKRJoinDef::FindJoinedTable() const
+{
+    const TKRTableDef *Owner = GetTableDef();
+    const TKRTableDefs *Tables = Owner != nullptr ? Owner->TableDefs() : nullptr;
+    if (Tables == nullptr)
+        return nullptr;
+    const TKRTableDef *Target = Tables->FindByAlias(FJoinTable);
+    return Target != nullptr ? Target : Tables->FindByName(FJoinTable);
+}
+
 // The join word, JOIN and the joined table with its parameters and alias.
 std::string TKRJoinDef::GetHeadScript() const
 {
@@ -62,10 +73,8 @@ std::string TKRJoinDef::GetHeadScript() const
     if (Owner == nullptr)
         return "";
     std::string Joined;
-    if (const TKRTableDefs *Tables = Owner->TableDefs()) {
-        const TKRTableDef *Target = Tables->FindByAlias(FJoinTable);
-        if (Target == nullptr)
-            Target = Tables->FindByName(FJoinTable);
+    if (Owner->TableDefs() != nullptr) {
+        const TKRTableDef *Target = FindJoinedTable();
         if (Target == nullptr)
             return "";
         Joined = Owner->ProcessName(Target->Name()) + Target->GetParamsScript();
@@ -85,10 +94,8 @@ std::string TKRJoinDef::GetComparisonScript() const
             || Word.empty())
         return "";
     std::string Right = FJoinTable;
-    if (const TKRTableDefs *Tables = Owner->TableDefs()) {
-        const TKRTableDef *Target = Tables->FindByAlias(FJoinTable);
-        if (Target == nullptr)
-            Target = Tables->FindByName(FJoinTable);
+    if (Owner->TableDefs() != nullptr) {
+        const TKRTableDef *Target = FindJoinedTable();
         if (Target == nullptr)
             return "";
         Right = Target->Alias();

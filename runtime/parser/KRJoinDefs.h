@@ -45,6 +45,8 @@ public:
     std::string GetComparisonScript() const;
 
 private:
+    const TKRTableDef *FindJoinedTable() const;
+
     std::string FOperation = "=";
     TKRJoinKind FJoinKind = krjInnerJoin;
     std::string FJoinFieldName;

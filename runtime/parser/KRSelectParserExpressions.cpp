@@ -24,6 +24,15 @@ struct TKRSelectParser::TExprValue
     bool Expression = false;
     //! The table a qualified name's qualifier names (SELECT list only).
     const TKRTableDef *QualifierTable = nullptr;
+
+    //! An expression the model does not take apart, written as Value.
+    void SetExpression(std::string Value)
+    {
+        Present = true;
+        Expression = true;
+        Kind = fkExpression;
+        Text = std::move(Value);
+    }
 };
 
 bool TKRSelectParser::Fail()
@@ -166,10 +175,7 @@ void TKRSelectParser::ReadParameter(TExprValue &Value)
         AppendRaw(Text, After);
     }
     FScanner->GetNextToken();
-    Value.Present = true;
-    Value.Expression = true;
-    Value.Kind = fkExpression;
-    Value.Text = Text;
+    Value.SetExpression(Text);
 }
 
 bool TKRSelectParser::IsSign() const
@@ -251,10 +257,7 @@ bool TKRSelectParser::ReadWhole(TExprValue &Value)
             return Fail();
         FScanner->GetNextToken();
     } while (!Opened || Parens > 0 || Cases > 0);
-    Value.Present = true;
-    Value.Expression = true;
-    Value.Kind = fkExpression;
-    Value.Text = Text;
+    Value.SetExpression(Text);
     return true;
 }
 
@@ -281,10 +284,7 @@ void TKRSelectParser::ReadTypedLiteral(TExprValue &Value)
         AppendRaw(Text, After);
         FScanner->GetNextToken();
     }
-    Value.Present = true;
-    Value.Expression = true;
-    Value.Kind = fkExpression;
-    Value.Text = Text;
+    Value.SetExpression(Text);
 }
 
 // A call whose arguments the model cannot take apart, because words or a comparison stand where
@@ -315,10 +315,7 @@ bool TKRSelectParser::ReadCallOrWhole(TExprValue &Value, const TKRScanMark &Name
 // A literal word as read, in the keyword letter case.
 void TKRSelectParser::ReadLiteralWord(TExprValue &Value)
 {
-    Value.Present = true;
-    Value.Expression = true;
-    Value.Kind = fkExpression;
-    Value.Text = ProcessKeyword(FScanner->Token());
+    Value.SetExpression(ProcessKeyword(FScanner->Token()));
     FScanner->GetNextToken();
 }
 
@@ -347,10 +344,7 @@ bool TKRSelectParser::ReadSigned(TExprValue &Value, bool InCall)
         Value.Text = Text;
         return true;
     }
-    Value.Present = true;
-    Value.Expression = true;
-    Value.Kind = fkExpression;
-    Value.Text = Text;
+    Value.SetExpression(Text);
     return true;
 }
 
