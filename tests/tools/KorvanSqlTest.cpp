@@ -372,7 +372,7 @@ TEST_F(KorvanSql, HelpPrintsTheUsageWithoutReadingInput)
 
 TEST_F(KorvanSql, JsonDescribesTheParsedModel)
 {
-    const std::vector<std::string> Names = { "join_where_order", "escapes", "empty" };
+    const std::vector<std::string> Names = { "join_where_order", "escapes", "empty", "kept_whole" };
     for (const std::string &Name : Names) {
         SCOPED_TRACE(Name);
         const TRun Result = Run({ "--json", (fs::path(KORVAN_SQL_DATA) / (Name + ".sql")).string() });
