@@ -4,6 +4,7 @@
 #include "parser/KRSelectParser.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace korvan {
 
@@ -70,9 +71,10 @@ void TKRGroupByItems::Rebuild()
 // a grouped column (GROUP BY a beside the derived t.a). Positions and expressions always stay.
 std::vector<std::string> TKRGroupByItems::KeptScripts() const
 {
-    std::vector<std::string> Written;
+    std::unordered_set<std::string> Written;
     for (int I = 0; I < Count(); ++I)
-        Written.push_back(ProcessName(Strings(I)));
+        Written.insert(AnsiUpperCase(ProcessName(Strings(I))));
+    const std::unordered_set<std::string> Names(FDerivedNames.begin(), FDerivedNames.end());
     std::vector<std::string> Result;
     for (int I = 0; I < FReadItems.Count(); ++I) {
         const std::string &Item = FReadItems.Strings(I);
@@ -81,11 +83,8 @@ std::vector<std::string> TKRGroupByItems::KeptScripts() const
             continue;
         }
         const std::string Text = ProcessName(Item);
-        const auto Same = [&Text](const std::string &Other) { return SameText(Other, Text); };
-        const bool Derived = std::any_of(Written.begin(), Written.end(), Same)
-                || (Item.find('.') == std::string::npos
-                        && std::find(FDerivedNames.begin(), FDerivedNames.end(), Item)
-                                != FDerivedNames.end());
+        const bool Derived = Written.count(AnsiUpperCase(Text)) > 0
+                || (Item.find('.') == std::string::npos && Names.count(Item) > 0);
         if (!Derived)
             Result.push_back(Text);
     }
@@ -111,9 +110,8 @@ std::string TKRGroupByItems::GetScript()
 
 void TKRGroupByItems::AddRead(const std::string &Text, bool Expression)
 {
-    for (int I = 0; I < FReadItems.Count(); ++I)
-        if (SameText(FReadItems.Strings(I), Text))
-            return;
+    if (!FReadKeys.insert(AnsiUpperCase(Text)).second)
+        return;
     FReadItems.Add(Text);
     FReadExpressions.push_back(Expression);
 }
@@ -126,12 +124,14 @@ bool TKRGroupByItems::IsReadExpression(int Index) const
 
 void TKRGroupByItems::DeleteRead(int Index)
 {
+    FReadKeys.erase(AnsiUpperCase(FReadItems.Strings(Index)));
     FReadItems.Delete(Index);
     FReadExpressions.erase(FReadExpressions.begin() + Index);
 }
 
 void TKRGroupByItems::ClearRead()
 {
+    FReadKeys.clear();
     FReadItems.Clear();
     FReadExpressions.clear();
 }
@@ -143,6 +143,7 @@ void TKRGroupByItems::Assign(const TPersistent *Source)
             Other != nullptr && Other != this) {
         FReadItems.Assign(&Other->FReadItems);
         FReadExpressions = Other->FReadExpressions;
+        FReadKeys = Other->FReadKeys;
     }
 }
 

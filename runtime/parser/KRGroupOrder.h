@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 namespace korvan {
@@ -45,6 +46,8 @@ public:
 private:
     TStringList FReadItems;
     std::vector<bool> FReadExpressions;
+    //! The read entries in upper case, for the test of AddRead.
+    std::unordered_set<std::string> FReadKeys;
     //! The names of the columns the last rebuild grouped: a read bare name of one is that entry.
     std::vector<std::string> FDerivedNames;
 };

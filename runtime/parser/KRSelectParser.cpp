@@ -13,6 +13,11 @@ TKRSelectParser::TKRSelectParser() = default;
 // list while they die (they take their entries with them).
 TKRSelectParser::~TKRSelectParser()
 {
+    // Entries that each dying table would look through first.
+    if (FOrderByItems)
+        FOrderByItems->Clear();
+    if (FGroupByItems)
+        FGroupByItems->ClearRead();
     FScriptFormat.reset();
     FOperators.reset();
     FAggregates.reset();
@@ -166,12 +171,13 @@ void TKRSelectParser::SetDistinct(bool Value)
 // Nothing of an earlier statement survives: a reused parser starts like a new one.
 void TKRSelectParser::Clear()
 {
-    // ORDER BY goes first: each table would otherwise look through it for its own entries.
+    // ORDER BY and the GROUP BY entries read go first: each table would otherwise look through them
+    // for its own entries.
     FOrderByItems->Clear();
+    FGroupByItems->ClearRead();
     FTableDefs->Clear();
     FWhereItems->Clear();
     FGroupByItems->Clear();
-    FGroupByItems->ClearRead();
     FHavingItems->Clear();
     FWhereItems->SetFilter(cfAll);
     FHavingItems->SetFilter(cfAll);

@@ -2,6 +2,7 @@
 // operands joined by arithmetic operations.
 #include "framework/KRText.h"
 #include "parser/KRSelectParser.h"
+#include "parser/KRWordSet.h"
 
 #include <algorithm>
 
@@ -101,11 +102,20 @@ constexpr const char *IntervalUnits[] = { "YEAR", "MONTH", "DAY", "HOUR", "MINUT
 //! timestamp with time zone.
 constexpr const char *TypeWords[] = { "PRECISION", "VARYING", "WITH", "WITHOUT", "TIME", "ZONE" };
 
-template <std::size_t N>
-bool IsOneOf(const std::string &Word, const char *const (&Words)[N])
+//! Whether Word is one of Words, letter case ignored. Each list is looked up on many tokens: it is
+//! made a hash set once.
+template <const auto &Words>
+bool IsOneOf(const std::string &Word)
 {
-    return std::any_of(
-            std::begin(Words), std::end(Words), [&Word](const char *W) { return SameText(Word, W); });
+    static const TKRWordSet Set = [] {
+        TStringList List;
+        for (const char *W : Words)
+            List.Add(W);
+        TKRWordSet Result;
+        Result.Assign(List);
+        return Result;
+    }();
+    return Set.Contains(Word);
 }
 
 } // namespace
@@ -118,7 +128,7 @@ bool TKRSelectParser::NextIs(const char *Word) const
 
 bool TKRSelectParser::IsLiteralWord() const
 {
-    if (FScanner->TokenQuote() != '\0' || !IsOneOf(FScanner->Token(), LiteralWords))
+    if (FScanner->TokenQuote() != '\0' || !IsOneOf<LiteralWords>(FScanner->Token()))
         return false;
     return !NextIs("(") && !NextIs(".");
 }
@@ -126,13 +136,13 @@ bool TKRSelectParser::IsLiteralWord() const
 bool TKRSelectParser::IsCallKeyword() const
 {
     return FScanner->TokenKind() == tkKeyword && FScanner->TokenQuote() == '\0'
-            && IsOneOf(FScanner->Token(), CallKeywords) && NextIs("(");
+            && IsOneOf<CallKeywords>(FScanner->Token()) && NextIs("(");
 }
 
 // DATE '2001-02-03', TIMESTAMP '...', INTERVAL '1 day', INTERVAL 3 DAY.
 bool TKRSelectParser::IsTypedLiteral() const
 {
-    if (FScanner->TokenQuote() != '\0' || !IsOneOf(FScanner->Token(), TypedLiteralWords))
+    if (FScanner->TokenQuote() != '\0' || !IsOneOf<TypedLiteralWords>(FScanner->Token()))
         return false;
     const TKRScanMark Next = FScanner->PeekNext();
     const bool String = Next.TokenKind == tkString
@@ -195,7 +205,7 @@ bool TKRSelectParser::IsWholeStart() const
     }
     if (SameText(Token, "CASE"))
         return true;
-    return IsOneOf(Token, WholeCallWords) && NextIs("(");
+    return IsOneOf<WholeCallWords>(Token) && NextIs("(");
 }
 
 bool TKRSelectParser::IsValueStart() const
@@ -280,7 +290,7 @@ void TKRSelectParser::ReadTypedLiteral(TExprValue &Value)
     FScanner->GetNextToken();
     AppendRaw(Text, After);
     FScanner->GetNextToken();
-    while (Interval && FScanner->TokenQuote() == '\0' && IsOneOf(FScanner->Token(), IntervalUnits)) {
+    while (Interval && FScanner->TokenQuote() == '\0' && IsOneOf<IntervalUnits>(FScanner->Token())) {
         AppendRaw(Text, After);
         FScanner->GetNextToken();
     }
@@ -595,7 +605,7 @@ bool TKRSelectParser::ReadCasts(TExprValue &Value)
         AppendRaw(Type, After);
         FScanner->GetNextToken();
         // Type names of several words, and a qualified type name.
-        while ((FScanner->TokenQuote() == '\0' && IsOneOf(FScanner->Token(), TypeWords))
+        while ((FScanner->TokenQuote() == '\0' && IsOneOf<TypeWords>(FScanner->Token()))
                 || (FScanner->TokenKind() == tkDelim && FScanner->Token() == "."
                         && FScanner->BlankCount() == 0)) {
             AppendRaw(Type, After);
