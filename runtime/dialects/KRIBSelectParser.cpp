@@ -5,7 +5,9 @@
 
 namespace korvan {
 
-TKRIBSelectParser::TKRIBSelectParser() = default;
+TKRIBSelectParser::TKRIBSelectParser(TConstructKey Key)
+    : TKRSelectParser(Key)
+{}
 
 // The option records go first: they belong to this class, the model parts to the generic parser.
 TKRIBSelectParser::~TKRIBSelectParser()
@@ -38,17 +40,30 @@ std::unique_ptr<TKRSQLScanner> TKRIBSelectParser::CreateScanner()
     return Construct<TKRIBScanner>();
 }
 
-// SELECT FIRST 10 SKIP 5 DISTINCT ... for Firebird; ... ORDER BY ... ROWS 1 TO 10 for InterBase. Every
-// clause of the generic statement ends with its own line break, so ROWS starts a line.
-std::string TKRIBSelectParser::GetExpression()
+std::string TKRIBSelectParser::GetSelectOptionsScript() const
 {
-    std::string Result = TKRSelectParser::GetExpression();
-    if (Result.empty())
-        return Result;
-    if (FSQLServer != qssFireBird)
-        return Result + FIBOptions->GetScript();
-    Result.insert(ProcessKeyword("SELECT").size() + 1, FFBOptions->GetScript());
-    return Result + FIBOptions->GetRowsScript();
+    const std::string Distinct = TKRSelectParser::GetSelectOptionsScript();
+    return FSQLServer == qssFireBird ? FFBOptions->GetScript() + Distinct : Distinct;
+}
+
+// Every clause of the generic statement ends with its own line break, so ROWS starts a line.
+std::string TKRIBSelectParser::GetAppendixScript() const
+{
+    return FSQLServer == qssFireBird ? FIBOptions->GetRowsScript() : FIBOptions->GetScript();
+}
+
+void TKRIBSelectParser::SaveModel()
+{
+    TKRSelectParser::SaveModel();
+    FSavedIBOptions.Assign(FIBOptions.get());
+    FSavedFBOptions.Assign(FFBOptions.get());
+}
+
+void TKRIBSelectParser::RestoreModel()
+{
+    TKRSelectParser::RestoreModel();
+    FIBOptions->Assign(&FSavedIBOptions);
+    FFBOptions->Assign(&FSavedFBOptions);
 }
 
 void TKRIBSelectParser::Clear()

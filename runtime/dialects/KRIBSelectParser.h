@@ -24,7 +24,7 @@ enum TKRIBSQLServer : std::uint8_t { qssInterBase, qssFireBird };
 class TKRIBSelectParser : public TKRSelectParser
 {
 public:
-    TKRIBSelectParser();
+    explicit TKRIBSelectParser(TConstructKey Key);
     ~TKRIBSelectParser() override;
     void AfterConstruction() override;
 
@@ -38,8 +38,10 @@ public:
     void SetSQLServer(TKRIBSQLServer Value) { FSQLServer = Value; }
 
     std::unique_ptr<TKRSQLScanner> CreateScanner() override;
-    //! The generic statement with FIRST and SKIP after SELECT (Firebird) and ROWS at the end.
-    std::string GetExpression() override;
+    //! Firebird's FIRST and SKIP in front of DISTINCT.
+    std::string GetSelectOptionsScript() const override;
+    //! ROWS at the end: the whole clause for InterBase, ROWS n [TO m] for Firebird.
+    std::string GetAppendixScript() const override;
     void Clear() override;
     //! The generic operators, then STARTING WITH, NOT STARTING WITH, CONTAINING, NOT CONTAINING.
     void DefineOperators() override;
@@ -47,6 +49,8 @@ public:
     void DoParseAppendix() override;
 
 protected:
+    void SaveModel() override;
+    void RestoreModel() override;
     //! An unquoted name in upper case, as the server takes it; a quoted name as written.
     std::string GetTokenName() const override;
 
@@ -57,6 +61,9 @@ private:
 
     std::unique_ptr<TKRIBOptions> FIBOptions;
     std::unique_ptr<TKRFBOptions> FFBOptions;
+    //! The row limits of the last statement read, while a parse reads the next one.
+    TKRIBOptions FSavedIBOptions;
+    TKRFBOptions FSavedFBOptions;
     TKRIBSQLServer FSQLServer = qssInterBase;
 };
 

@@ -19,8 +19,9 @@ bool IsWord(const TKRSQLScanner &Scanner, const char *Word)
 
 // The options exist before the generic parts are made, so that Clear and SetDistinct find them
 // whenever they run.
-TKRMySelectParser::TKRMySelectParser()
-    : FMySQLOptions(std::make_unique<TKRMySQLOptions>(this))
+TKRMySelectParser::TKRMySelectParser(TConstructKey Key)
+    : TKRSelectParser(Key)
+    , FMySQLOptions(std::make_unique<TKRMySQLOptions>(this))
 {}
 
 TKRMySelectParser::~TKRMySelectParser() = default;
@@ -36,22 +37,29 @@ std::unique_ptr<TKRSQLScanner> TKRMySelectParser::CreateScanner()
     return Construct<TKRMySQLScanner>();
 }
 
-std::string TKRMySelectParser::GetExpression()
+std::string TKRMySelectParser::GetSelectOptionsScript() const
 {
-    const std::string Tables = FTableDefs->GetScript();
-    if (Tables.empty())
-        return "";
-    // One statement at a time: the GROUP BY list is rebuilt while it is written, and the operands of
-    // a single + chain may be evaluated in any order.
-    std::string Result = ProcessKeyword("SELECT") + " ";
-    Result += FMySQLOptions->OptionsScript();
-    Result += FMySQLOptions->FilterScript();
-    Result += Tables;
-    Result += FWhereItems->GetScript();
-    Result += FGroupByItems->GetScript();
-    Result += FHavingItems->GetScript();
-    Result += FOrderByItems->GetScript();
-    return Result + FMySQLOptions->LimitScript();
+    return FMySQLOptions->OptionsScript() + FMySQLOptions->FilterScript();
+}
+
+std::string TKRMySelectParser::GetAppendixScript() const
+{
+    return FMySQLOptions->LimitScript();
+}
+
+void TKRMySelectParser::SaveModel()
+{
+    TKRSelectParser::SaveModel();
+    FSavedOptions = std::make_unique<TKRMySQLOptions>(this);
+    FSavedOptions->Assign(FMySQLOptions.get());
+}
+
+void TKRMySelectParser::RestoreModel()
+{
+    TKRSelectParser::RestoreModel();
+    if (FSavedOptions != nullptr)
+        FMySQLOptions->Assign(FSavedOptions.get());
+    FSavedOptions.reset();
 }
 
 bool TKRMySelectParser::GetDistinct() const

@@ -17,7 +17,7 @@ namespace korvan {
 class TKRMySelectParser : public TKRSelectParser
 {
 public:
-    TKRMySelectParser();
+    explicit TKRMySelectParser(TConstructKey Key);
     ~TKRMySelectParser() override;
 
     //! Owned; cleared by every new statement.
@@ -26,8 +26,10 @@ public:
     void SetMySQLOptions(const TKRMySQLOptions *Value);
 
     std::unique_ptr<TKRSQLScanner> CreateScanner() override;
-    //! SELECT, the options and the filter, the generic clauses, then LIMIT.
-    std::string GetExpression() override;
+    //! The select options and the filter (DISTINCT among them).
+    std::string GetSelectOptionsScript() const override;
+    //! LIMIT.
+    std::string GetAppendixScript() const override;
     bool GetDistinct() const override;
     //! True sets the DISTINCT filter, false clears any filter.
     void SetDistinct(bool Value) override;
@@ -40,6 +42,10 @@ public:
     //! Reads DISTINCT, DISTINCTROW or ALL at the current token; a second filter is an error.
     virtual void DoParseFilter();
 
+protected:
+    void SaveModel() override;
+    void RestoreModel() override;
+
 private:
     //! The select option the current token names, or -1.
     int OptionAt() const;
@@ -49,6 +55,8 @@ private:
     bool ReadLimitNumber(int &Value);
 
     std::unique_ptr<TKRMySQLOptions> FMySQLOptions;
+    //! The options of the last statement read, while a parse reads the next one.
+    std::unique_ptr<TKRMySQLOptions> FSavedOptions;
 };
 
 } // namespace korvan

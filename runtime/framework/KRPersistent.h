@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <string>
+#include <type_traits>
 #include <utility>
 
 namespace korvan {
@@ -34,11 +35,27 @@ protected:
     [[noreturn]] void AssignError(const TPersistent *Source) const;
 };
 
+template <class T, class... TArgs>
+std::unique_ptr<T> Construct(TArgs &&...Args);
+
+//! What only Construct can make: a class whose set-up needs AfterConstruction takes it as the first
+//! argument of its constructors, so that no one can make it half-built.
+class TConstructKey
+{
+    template <class T, class... TArgs>
+    friend std::unique_ptr<T> Construct(TArgs &&...Args);
+    TConstructKey() = default;
+};
+
 //! A new T, built and then given its AfterConstruction.
 template <class T, class... TArgs>
 std::unique_ptr<T> Construct(TArgs &&...Args)
 {
-    auto Result = std::make_unique<T>(std::forward<TArgs>(Args)...);
+    std::unique_ptr<T> Result;
+    if constexpr (std::is_constructible_v<T, TConstructKey, TArgs...>)
+        Result.reset(new T(TConstructKey(), std::forward<TArgs>(Args)...));
+    else
+        Result = std::make_unique<T>(std::forward<TArgs>(Args)...);
     Result->AfterConstruction();
     return Result;
 }

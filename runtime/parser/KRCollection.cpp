@@ -35,7 +35,7 @@ std::string ProcessParts(const TKRSQLScanner &Scanner, const std::string &Name)
 
 } // namespace
 
-namespace KRText {
+namespace KRModelText {
 
 std::string ProcessKeyword(const TKRSelectParser *Parser, const std::string &Word)
 {
@@ -99,7 +99,7 @@ std::string QuoteString(const TKRSelectParser *Parser, const std::string &Value)
     return Parser != nullptr ? Parser->Scanner()->QuoteString(Value) : AnsiQuotedStr(Value, '\'');
 }
 
-} // namespace KRText
+} // namespace KRModelText
 
 TKRCollectionItem::TKRCollectionItem(TCollection *Collection)
     : TCollectionItem(Collection)
@@ -124,12 +124,12 @@ void TKRCollectionItem::Assign(const TPersistent *Source)
 
 std::string TKRCollectionItem::ProcessFunction(const std::string &Name) const
 {
-    return KRText::ProcessFunction(FParser, Name);
+    return KRModelText::ProcessFunction(FParser, Name);
 }
 
 std::string TKRCollectionItem::ProcessKeyword(const std::string &Word) const
 {
-    return KRText::ProcessKeyword(FParser, Word);
+    return KRModelText::ProcessKeyword(FParser, Word);
 }
 
 TKRCollection::TKRCollection(TCollectionItemClass AItemClass, TPersistent *Owner)
@@ -176,7 +176,7 @@ void TKRCollection::Assign(const TPersistent *Source)
 
 std::string TKRCollection::ProcessKeyword(const std::string &Word) const
 {
-    return KRText::ProcessKeyword(FParser, Word);
+    return KRModelText::ProcessKeyword(FParser, Word);
 }
 
 TKRStringList::TKRStringList(TKRSelectParser *Parser)
@@ -190,7 +190,7 @@ std::string TKRStringList::ProcessName(const std::string &Name) const
 
 std::string TKRStringList::ProcessKeyword(const std::string &Word) const
 {
-    return KRText::ProcessKeyword(FParser, Word);
+    return KRModelText::ProcessKeyword(FParser, Word);
 }
 
 } // namespace korvan

@@ -14,7 +14,7 @@ class TKRSelectParser;
  * Text rules shared by the model. Each takes the parser the calling object belongs to and returns
  * the text unchanged when there is none.
  */
-namespace KRText {
+namespace KRModelText {
 //! Keywords and function names in the letter case of the parser's script format.
 std::string ProcessKeyword(const TKRSelectParser *Parser, const std::string &Word);
 std::string ProcessFunction(const TKRSelectParser *Parser, const std::string &Name);
@@ -27,7 +27,7 @@ std::string ProcessNamePart(const TKRSelectParser *Parser, const std::string &Na
 std::string ProcessAlias(const TKRSelectParser *Parser, const std::string &Alias);
 //! A string value in the dialect's literal notation: 'It''s'.
 std::string QuoteString(const TKRSelectParser *Parser, const std::string &Value);
-} // namespace KRText
+} // namespace KRModelText
 
 //! An item that reaches its parser's name quoting and letter-case rules.
 class TKRCollectionItem : public TCollectionItem
@@ -42,7 +42,7 @@ public:
     //! a parser: then it keeps that one.
     void Assign(const TPersistent *Source) override;
 
-    std::string ProcessName(const std::string &Name) const { return KRText::ProcessName(FParser, Name); }
+    std::string ProcessName(const std::string &Name) const { return KRModelText::ProcessName(FParser, Name); }
     std::string ProcessFunction(const std::string &Name) const;
     std::string ProcessKeyword(const std::string &Word) const;
 

@@ -43,7 +43,10 @@ public:
 
     //! The alias of the table this field belongs to, empty without one.
     std::string GetTableAlias() const;
-    std::string ProcessAlias(const std::string &Alias) const { return KRText::ProcessAlias(FParser, Alias); }
+    std::string ProcessAlias(const std::string &Alias) const
+    {
+        return KRModelText::ProcessAlias(FParser, Alias);
+    }
     //! The table whose field list holds this field, or null.
     TKRTableDef *TableDef() const;
     //! The table list that holds that table, or null.

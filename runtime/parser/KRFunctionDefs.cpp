@@ -94,17 +94,17 @@ std::string TKRFunctionDef::GetScript() const
         if (Table == nullptr)
             return ProcessName(FName);
         if (FUnqualified)
-            return KRText::ProcessNamePart(FParser, FName);
+            return KRModelText::ProcessNamePart(FParser, FName);
         // A call argument read with its qualifier (COALESCE(x.a, y.b)) is not qualified again.
         if (Collection() != nullptr && dynamic_cast<const TKRFieldDefs *>(Collection()) == nullptr
                 && FName.find('.') != std::string::npos)
             return ProcessName(FName);
         const std::string Qualifier = Table->Alias().empty() ? Table->Name() : Table->Alias();
-        const std::string Name = KRText::ProcessNamePart(FParser, FName);
+        const std::string Name = KRModelText::ProcessNamePart(FParser, FName);
         return Qualifier.empty() ? Name : ProcessName(Qualifier) + "." + Name;
     }
     case fkString:
-        return KRText::QuoteString(FParser, StripEnclosingQuotes(FName));
+        return KRModelText::QuoteString(FParser, StripEnclosingQuotes(FName));
     case fkUnknown:
     case fkInteger:
     case fkFloat:

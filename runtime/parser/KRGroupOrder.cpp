@@ -59,7 +59,7 @@ void TKRGroupByItems::Rebuild()
         std::string Qualifier = Field->GetTableAlias();
         if (Qualifier.empty() && Table != nullptr)
             Qualifier = Table->Name();
-        const std::string Name = KRText::ProcessNamePart(Owner, Field->Name());
+        const std::string Name = KRModelText::ProcessNamePart(Owner, Field->Name());
         Add(Qualifier.empty() || Field->Unqualified()
                         ? Name
                         : Owner->Scanner()->ProcessName(Qualifier) + "." + Name);

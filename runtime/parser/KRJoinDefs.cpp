@@ -103,9 +103,9 @@ std::string TKRJoinDef::GetComparisonScript() const
     const std::string Left = Owner->Alias().empty() ? Owner->Name() : Owner->Alias();
     if (Left.empty() || Right.empty())
         return "";
-    return "(" + Owner->ProcessName(Left) + "." + KRText::ProcessNamePart(FParser, FFieldName) + " "
+    return "(" + Owner->ProcessName(Left) + "." + KRModelText::ProcessNamePart(FParser, FFieldName) + " "
             + FOperation + " " + Owner->ProcessName(Right) + "."
-            + KRText::ProcessNamePart(FParser, FJoinFieldName) + ")";
+            + KRModelText::ProcessNamePart(FParser, FJoinFieldName) + ")";
 }
 
 TKRJoinDefs::TKRJoinDefs(TPersistent *Owner, TCollectionItemClass AItemClass)

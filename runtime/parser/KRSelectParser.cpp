@@ -7,7 +7,7 @@
 
 namespace korvan {
 
-TKRSelectParser::TKRSelectParser() = default;
+TKRSelectParser::TKRSelectParser(TConstructKey /*Key*/) {}
 
 // The parts go in the reverse order of their dependencies: the tables still reach the ORDER BY
 // list while they die (they take their entries with them).
@@ -33,6 +33,16 @@ void TKRSelectParser::AfterConstruction()
 {
     TPersistent::AfterConstruction();
     FScanner = CreateScanner();
+    MakeModel();
+    FAggregates = std::make_unique<TStringList>();
+    DefineAggregates();
+    FOperators = std::make_unique<TKROperators>();
+    DefineOperators();
+    FScriptFormat = std::make_unique<TKRScriptFormat>();
+}
+
+void TKRSelectParser::MakeModel()
+{
     FTableDefs = CreateTableDefs();
     FTableDefs->SetParser(this);
     FWhereItems = CreateWhereItems();
@@ -41,11 +51,82 @@ void TKRSelectParser::AfterConstruction()
     FHavingItems->SetParser(this);
     FGroupByItems = std::make_unique<TKRGroupByItems>(this);
     FOrderByItems = std::make_unique<TKROrderByItems>(this);
-    FAggregates = std::make_unique<TStringList>();
-    DefineAggregates();
-    FOperators = std::make_unique<TKROperators>();
-    DefineOperators();
-    FScriptFormat = std::make_unique<TKRScriptFormat>();
+}
+
+//! The parts of a statement's model, while a parse reads the next statement into new ones.
+struct TKRSelectParser::TSavedModel
+{
+    std::unique_ptr<TKRTableDefs> TableDefs;
+    std::unique_ptr<TKRWhereItems> WhereItems;
+    std::unique_ptr<TKROrderByItems> OrderByItems;
+    std::unique_ptr<TKRGroupByItems> GroupByItems;
+    std::unique_ptr<TKRHavingItems> HavingItems;
+    bool Distinct = false;
+};
+
+void TKRSelectParser::SaveModel()
+{
+    FSaved = std::make_unique<TSavedModel>();
+    FSaved->TableDefs = std::move(FTableDefs);
+    FSaved->WhereItems = std::move(FWhereItems);
+    FSaved->OrderByItems = std::move(FOrderByItems);
+    FSaved->GroupByItems = std::move(FGroupByItems);
+    FSaved->HavingItems = std::move(FHavingItems);
+    FSaved->Distinct = FDistinct;
+    MakeModel();
+}
+
+namespace {
+
+//! Moves every item of From to the end of To, as it is.
+void MoveItems(TCollection &From, TCollection &To)
+{
+    while (From.Count() > 0)
+        From.Items(0)->SetCollection(&To);
+}
+
+} // namespace
+
+// The parts read since are freed after the saved ones are back: their tables then no longer look
+// through the parser's ORDER BY list, which is not theirs.
+void TKRSelectParser::RestoreModel()
+{
+    std::unique_ptr<TSavedModel> Saved = std::move(FSaved);
+    if (Saved == nullptr)
+        return;
+    std::swap(FTableDefs, Saved->TableDefs);
+    std::swap(FWhereItems, Saved->WhereItems);
+    std::swap(FOrderByItems, Saved->OrderByItems);
+    std::swap(FGroupByItems, Saved->GroupByItems);
+    std::swap(FHavingItems, Saved->HavingItems);
+    FDistinct = Saved->Distinct;
+}
+
+void TKRSelectParser::TakeReadModel()
+{
+    std::unique_ptr<TSavedModel> Read = std::move(FSaved);
+    if (Read == nullptr)
+        return;
+    std::swap(FTableDefs, Read->TableDefs);
+    std::swap(FWhereItems, Read->WhereItems);
+    std::swap(FOrderByItems, Read->OrderByItems);
+    std::swap(FGroupByItems, Read->GroupByItems);
+    std::swap(FHavingItems, Read->HavingItems);
+    // The sort and grouping entries go first: each table of the last statement looks through them
+    // while it goes, and must not find the new ones.
+    FOrderByItems->Clear();
+    FGroupByItems->ClearRead();
+    FTableDefs->Clear();
+    MoveItems(*Read->TableDefs, *FTableDefs);
+    FTableDefs->UpdateFieldAliases();
+    FOrderByItems->Assign(Read->OrderByItems.get());
+    FGroupByItems->Assign(Read->GroupByItems.get());
+    FWhereItems->Clear();
+    MoveItems(*Read->WhereItems, *FWhereItems);
+    FWhereItems->SetFilter(Read->WhereItems->Filter());
+    FHavingItems->Clear();
+    MoveItems(*Read->HavingItems, *FHavingItems);
+    FHavingItems->SetFilter(Read->HavingItems->Filter());
 }
 
 std::unique_ptr<TKRSQLScanner> TKRSelectParser::CreateScanner()
@@ -124,19 +205,31 @@ std::string TKRSelectParser::GetCommaAggregates() const
     return "SUM,MIN,MAX,AVG,COUNT";
 }
 
-std::string TKRSelectParser::GetExpression()
+// One clause at a time: GROUP BY is derived from the select list while it is written, and the
+// operands of one + chain may be evaluated in any order.
+std::string TKRSelectParser::GetExpression() const
 {
     const std::string Tables = FTableDefs->GetScript();
     if (Tables.empty())
         return "";
     std::string Result = ProcessKeyword("SELECT") + " ";
-    if (GetDistinct())
-        Result += ProcessKeyword("DISTINCT") + " ";
-    Result += Tables + FWhereItems->GetScript();
-    // GROUP BY is derived here, and HAVING is written only after a GROUP BY.
+    Result += GetSelectOptionsScript();
+    Result += Tables;
+    Result += FWhereItems->GetScript();
     Result += FGroupByItems->GetScript();
     Result += FHavingItems->GetScript();
-    return Result + FOrderByItems->GetScript();
+    Result += FOrderByItems->GetScript();
+    return Result + GetAppendixScript();
+}
+
+std::string TKRSelectParser::GetSelectOptionsScript() const
+{
+    return GetDistinct() ? ProcessKeyword("DISTINCT") + " " : "";
+}
+
+std::string TKRSelectParser::GetAppendixScript() const
+{
+    return "";
 }
 
 bool TKRSelectParser::IsJoinDef(const std::string &Word) const

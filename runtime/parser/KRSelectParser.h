@@ -38,12 +38,12 @@ enum TKRSelectState : std::uint8_t {
  * Owns the scanner and every list of the query model; every model object reaches the scanner's
  * name quoting and the letter-case rules through its parser. The parts are made by virtual
  * factories in AfterConstruction, so a dialect parser gets its own scanner by overriding
- * CreateScanner: create parsers with Construct<T>().
+ * CreateScanner: only Construct<T>() can make a parser.
  */
 class TKRSelectParser : public TPersistent
 {
 public:
-    TKRSelectParser();
+    explicit TKRSelectParser(TConstructKey Key);
     ~TKRSelectParser() override;
     void AfterConstruction() override;
 
@@ -79,10 +79,11 @@ public:
     void SetOnParserError(TKRParserErrorEvent Value) { FOnParserError = std::move(Value); }
 
     //! The statement as text, written from the model.
-    std::string Expression() { return GetExpression(); }
-    //! Reads a statement into the model, which it replaces; an empty or blank text empties it.
+    std::string Expression() const { return GetExpression(); }
+    //! Reads a statement into the model, which it replaces; an empty or blank text empties it. A
+    //! statement that fails to read changes nothing: the model read before stays, its objects too.
     //! A syntax error goes to OnParserError when one is set, else it is raised as EKRParserError;
-    //! an unterminated string and a nesting limit are always raised.
+    //! an unterminated string or comment and a nesting limit are always raised.
     void SetExpression(const std::string &Text);
 
     virtual std::unique_ptr<TKRSQLScanner> CreateScanner();
@@ -90,8 +91,13 @@ public:
     virtual std::unique_ptr<TKRWhereItems> CreateWhereItems();
     virtual std::unique_ptr<TKRHavingItems> CreateHavingItems();
     virtual std::string GetCommaAggregates() const;
-    //! SELECT [DISTINCT], the fields and tables, then WHERE, GROUP BY, HAVING and ORDER BY.
-    virtual std::string GetExpression();
+    //! SELECT, the select options, the fields and tables, then WHERE, GROUP BY, HAVING, ORDER BY and
+    //! the dialect's clauses after them. The GROUP BY list is derived from the select list on the way.
+    virtual std::string GetExpression() const;
+    //! What stands between SELECT and the select list: DISTINCT, and a dialect's own words.
+    virtual std::string GetSelectOptionsScript() const;
+    //! A dialect's clauses after ORDER BY (ROWS, LIMIT); none here.
+    virtual std::string GetAppendixScript() const;
     //! INNER, LEFT, RIGHT or FULL.
     virtual bool IsJoinDef(const std::string &Word) const;
     virtual void DefineAggregates();
@@ -135,6 +141,16 @@ public:
     std::string ProcessFunction(const std::string &Name) const;
 
 protected:
+    //! Moves the statement's model aside and puts empty lists in its place for a parse to read
+    //! into; a dialect adds its option records.
+    virtual void SaveModel();
+    //! Puts the model SaveModel moved aside back; what was read since is freed.
+    virtual void RestoreModel();
+    //! The statement read since SaveModel replaces the last one: its items move into the lists
+    //! of the model moved aside, which stay the parser's lists (whoever holds them keeps them).
+    virtual void TakeReadModel();
+    bool ModelSaved() const { return FSaved != nullptr; }
+
     //! The name the model stores for the current token: its text with the quoting undone.
     virtual std::string GetTokenName() const;
     //! Whether the current token is a word that ends a FROM entry (a keyword or a join word).
@@ -167,6 +183,10 @@ protected:
     bool FHandedBack = false;
 
 private:
+    struct TSavedModel;
+    //! New, empty model lists of this parser.
+    void MakeModel();
+
     struct TExprValue;
     struct TCondition;
 
@@ -232,6 +252,8 @@ private:
     std::vector<const TKRTableDef *> FFromEntries;
     std::unordered_set<const TKRTableDef *> FFromSet;
     std::unordered_set<std::string> FFromAliases;
+    //! The model of the last statement read, while a parse reads the next one.
+    std::unique_ptr<TSavedModel> FSaved;
     //! Set by a refusal that no other reading may turn into a value (t.* as an argument).
     bool FRefused = false;
     //! The parameters of the stored procedure being read, before its table definition is known.

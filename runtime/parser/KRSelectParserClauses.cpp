@@ -51,13 +51,24 @@ std::string Mirror(const std::string &Operation)
 
 } // namespace
 
+// The statement is read into a model of its own, which replaces the last one only when the whole
+// statement was read: a typo leaves the model, and whatever refers to its objects, as it was.
 void TKRSelectParser::SetExpression(const std::string &Text)
 {
     FScanner->SetExpression(Text);
-    if (FScanner->TokenKind() == tkEnd)
+    if (FScanner->TokenKind() == tkEnd) {
         Clear();
-    else
+        return;
+    }
+    SaveModel();
+    try {
         DoParse();
+    } catch (...) {
+        RestoreModel();
+        throw;
+    }
+    if (ModelSaved())
+        TakeReadModel();
 }
 
 void TKRSelectParser::ProcessError(const std::string &Token, int Line, int Column)
@@ -124,9 +135,12 @@ void TKRSelectParser::DoParse()
         else if (FState != ssFieldDefs && FState != ssTableDefs && FState != ssAppendix)
             FScanner->GetNextToken();
     }
-    if (FState == ssError)
+    if (FState == ssError) {
+        // The error is reported with the last statement's model back in place.
+        if (ModelSaved())
+            RestoreModel();
         ProcessError(FScanner->Token(), FScanner->Line(), FScanner->Column());
-    else
+    } else
         FTableDefs->UpdateFieldAliases();
 }
 
@@ -386,7 +400,7 @@ void TKRSelectParser::DoParseProcParams()
         if (FState == ssError)
             return;
         // A parameter is kept as written, without its marker and unquoted.
-        if (Param->Kind() == fkIdentifier && Param->Name() == KRText::ProcessNamePart(this, Raw))
+        if (Param->Kind() == fkIdentifier && Param->Name() == KRModelText::ProcessNamePart(this, Raw))
             Param->SetName(Raw);
         Param->SetParamType(ptInput);
         if (FHandedBack)

@@ -69,7 +69,7 @@ std::string TKRSelectParser::GetTokenName() const
 // it is joined with others and when it is written.
 std::string TKRSelectParser::NamePart(const std::string &Part) const
 {
-    return Part.find('.') != std::string::npos ? KRText::ProcessNamePart(this, Part) : Part;
+    return Part.find('.') != std::string::npos ? KRModelText::ProcessNamePart(this, Part) : Part;
 }
 
 namespace {
@@ -390,7 +390,7 @@ bool TKRSelectParser::ReadName(TExprValue &Value, bool InCall)
             Value.Present = true;
             Value.Star = true;
             Value.Qualified = true;
-            Value.Text = KRText::ProcessName(this, Qualifier) + ".*";
+            Value.Text = KRModelText::ProcessName(this, Qualifier) + ".*";
             return true;
         }
         const bool NameToken =
@@ -403,7 +403,7 @@ bool TKRSelectParser::ReadName(TExprValue &Value, bool InCall)
 
     std::string Qualified;
     for (const std::string &Part : Parts)
-        Qualified += (Qualified.empty() ? "" : ".") + KRText::ProcessNamePart(this, Part);
+        Qualified += (Qualified.empty() ? "" : ".") + KRModelText::ProcessNamePart(this, Part);
     Value.Present = true;
     if (FScanner->Token() == "(" && FScanner->TokenKind() == tkDelim) {
         // A call, whatever the kind of its name: UPPER(b) is a function in every dialect. A name read
@@ -559,7 +559,7 @@ bool TKRSelectParser::ReadOperand(TExprValue &Value, bool InCall, bool &Empty)
         // strips again: '''a''' stays '''a'''.
         Value.Name =
                 Text.size() >= 2 && IsQuote(Text.front()) && IsQuote(Text.back()) ? "'" + Text + "'" : Text;
-        Value.Text = KRText::QuoteString(this, Text);
+        Value.Text = KRModelText::QuoteString(this, Text);
         Value.Kind = fkString;
         Value.Present = true;
         FScanner->GetNextToken();

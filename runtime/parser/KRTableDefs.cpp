@@ -38,7 +38,9 @@ TKRTableDef::~TKRTableDef()
     FFieldDefs.reset();
     if (TKRTableDefs *Tables = TableDefs(); Tables != nullptr && !Tables->Clearing())
         Tables->UpdateJoins(this);
-    if (FParser == nullptr)
+    // A table of a model the parser has let go (a statement read over it, or a failed read) has no
+    // say over the parser's lists.
+    if (FParser == nullptr || FParser->TableDefs() != TableDefs())
         return;
     // Sort and grouping entries that start with the table's name and a dot go with it.
     const std::string Prefix = FName + ".";

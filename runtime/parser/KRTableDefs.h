@@ -51,7 +51,10 @@ public:
     //! Called by the constructor, so they make the lists of this very class.
     virtual std::unique_ptr<TKRFieldDefs> CreateFieldDefs();
     virtual std::unique_ptr<TKRJoinDefs> CreateJoinDefs();
-    std::string ProcessAlias(const std::string &Alias) const { return KRText::ProcessAlias(FParser, Alias); }
+    std::string ProcessAlias(const std::string &Alias) const
+    {
+        return KRModelText::ProcessAlias(FParser, Alias);
+    }
     //! ":p1, :p2" in "(...)" for a stored procedure with input parameters, else empty.
     std::string GetParamsScript() const;
     //! Two blanks, the name, the parameters and the alias.

@@ -4,8 +4,10 @@
 
 namespace korvan {
 
-// The texts are constexpr so that they can be used in constant expressions and so that the compiler
-// checks the arguments of a printf-style call against the placeholders of the text it is given.
+// The texts are constexpr so that they can be used in constant expressions. Nothing checks their
+// placeholders when the code is compiled: Format (framework/KRText.h) fills %s and %d with whatever
+// arguments it is given and fails only when one is missing. The comment above a text names its
+// arguments, in order.
 
 // Parser errors
 //! Token, its position in the line, line number.
@@ -44,6 +46,20 @@ inline constexpr const char *SConfirmation = "Confirmation";
 // Dialect options
 inline constexpr const char *SOptionFirst = "First";
 inline constexpr const char *SOptionSkip = "Skip";
+
+// The dialect list: a line on each dialect, and the errors of asking for one
+inline constexpr const char *SDialectGeneric = "Standard SQL, names in double quotes";
+inline constexpr const char *SDialectInterBase =
+        "InterBase: upper-case names, ROWS, quoting by SQL dialect 1 or 3";
+inline constexpr const char *SDialectFirebird =
+        "Firebird: upper-case names, FIRST, SKIP and ROWS, quoting by SQL dialect 1 or 3";
+inline constexpr const char *SDialectMySQL = "MySQL: names in back quotes, select options and LIMIT";
+//! The name asked for, the names of the dialects there are.
+inline constexpr const char *SUnknownDialect = "Unknown dialect '%s' (the dialects are %s)";
+//! Dialect name, option name.
+inline constexpr const char *SDialectTakesNoOption = "Dialect '%s' takes no option %s";
+//! The value given.
+inline constexpr const char *SInvalidSQLDialect = "SQL dialect %d is not 1 or 3";
 
 // Component: the captions of its four pages
 inline constexpr const char *SCriteria = "Criteria";

@@ -19,6 +19,7 @@ public:
 class TKRBacktickParser : public TKRSelectParser
 {
 public:
+    using TKRSelectParser::TKRSelectParser;
     std::unique_ptr<TKRSQLScanner> CreateScanner() override { return Construct<TKRBacktickScanner>(); }
     std::string GetCommaAggregates() const override { return "SUM,LIST"; }
 };
