@@ -114,6 +114,23 @@ void TCollection::Clear()
     FreeItems();
 }
 
+void TCollection::TakeItems(TCollection &From)
+{
+    if (&From == this || From.FItems.empty())
+        return;
+    TUpdateGuard<TCollection> Guard(*this);
+    std::vector<TCollectionItem *> Moving = std::move(From.FItems);
+    From.FItems.clear();
+    FItems.reserve(FItems.size() + Moving.size());
+    for (TCollectionItem *Item : Moving) {
+        From.Notify(Item, cnExtracting);
+        FItems.push_back(Item);
+        Item->FCollection = this;
+        Notify(Item, cnAdded);
+    }
+    From.Changed();
+}
+
 void TCollection::BeginUpdate()
 {
     ++FUpdateCount;

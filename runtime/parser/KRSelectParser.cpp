@@ -76,17 +76,6 @@ void TKRSelectParser::SaveModel()
     MakeModel();
 }
 
-namespace {
-
-//! Moves every item of From to the end of To, as it is.
-void MoveItems(TCollection &From, TCollection &To)
-{
-    while (From.Count() > 0)
-        From.Items(0)->SetCollection(&To);
-}
-
-} // namespace
-
 // The parts read since are freed after the saved ones are back: their tables then no longer look
 // through the parser's ORDER BY list, which is not theirs.
 void TKRSelectParser::RestoreModel()
@@ -117,15 +106,15 @@ void TKRSelectParser::TakeReadModel()
     FOrderByItems->Clear();
     FGroupByItems->ClearRead();
     FTableDefs->Clear();
-    MoveItems(*Read->TableDefs, *FTableDefs);
+    FTableDefs->TakeItems(*Read->TableDefs);
     FTableDefs->UpdateFieldAliases();
     FOrderByItems->Assign(Read->OrderByItems.get());
     FGroupByItems->Assign(Read->GroupByItems.get());
     FWhereItems->Clear();
-    MoveItems(*Read->WhereItems, *FWhereItems);
+    FWhereItems->TakeItems(*Read->WhereItems);
     FWhereItems->SetFilter(Read->WhereItems->Filter());
     FHavingItems->Clear();
-    MoveItems(*Read->HavingItems, *FHavingItems);
+    FHavingItems->TakeItems(*Read->HavingItems);
     FHavingItems->SetFilter(Read->HavingItems->Filter());
 }
 

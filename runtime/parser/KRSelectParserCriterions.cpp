@@ -45,8 +45,7 @@ bool TokenIs(const TKRSQLScanner &Scanner, const std::string &Word)
 //! Moves every item of From to the end of To.
 void MoveItems(TKRCriterions &From, TKRCriterions &To)
 {
-    while (From.Count() > 0)
-        From.Items(0)->SetCollection(&To);
+    To.TakeItems(From);
 }
 
 } // namespace
@@ -97,21 +96,26 @@ void TKRSelectParser::BuildConditionList(
         Out.SetFilter(Items[0].List->Filter());
         return;
     }
-    std::vector<TKRCriterion *> Criteria;
+    // Each criterion is owned here until a list takes it.
+    std::vector<std::unique_ptr<TKRCriterion>> Criteria;
     for (TCondition &Condition : Items) {
         if (Condition.Shape == TCondition::Simple) {
-            Criteria.push_back(Condition.Criterion.release());
+            Criteria.push_back(std::move(Condition.Criterion));
             continue;
         }
-        TKRCriterion *Group = new TKRCriterion();
+        auto Group = std::make_unique<TKRCriterion>();
         Group->SetParser(this);
         MoveItems(*Condition.List, *Group->SubItems());
         Group->SubItems()->SetFilter(Condition.List->Filter());
-        Criteria.push_back(Group);
+        Criteria.push_back(std::move(Group));
     }
     const bool AnyAnd = std::find(Ands.begin(), Ands.end(), true) != Ands.end();
     const bool AnyOr = std::find(Ands.begin(), Ands.end(), false) != Ands.end();
     Out.SetFilter(AnyOr ? cfAny : cfAll);
+    const auto Give = [](std::unique_ptr<TKRCriterion> &Criterion, TKRCriterions &List) {
+        Criterion->SetCollection(&List);
+        Criterion.release();
+    };
     for (std::size_t I = 0; I < Criteria.size();) {
         // In an OR list each run of AND-joined conditions is one All group.
         std::size_t End = I + 1;
@@ -119,12 +123,12 @@ void TKRSelectParser::BuildConditionList(
             ++End;
         if (End - I == 1 || !AnyOr) {
             for (; I < End; ++I)
-                Criteria[I]->SetCollection(&Out);
+                Give(Criteria[I], Out);
             continue;
         }
         TKRCriterion *Run = Out.Add();
         for (; I < End; ++I)
-            Criteria[I]->SetCollection(Run->SubItems());
+            Give(Criteria[I], *Run->SubItems());
         Run->SubItems()->SetFilter(cfAll);
     }
 }
@@ -161,7 +165,9 @@ bool TKRSelectParser::ReadCondition(TCondition &Condition)
     if (Condition.Shape == TCondition::Simple) {
         Condition.List = std::make_unique<TKRCriterions>(nullptr);
         Condition.List->SetParser(this);
-        Condition.Criterion.release()->SetCollection(Condition.List.get());
+        // The list owns the criterion from here on.
+        Condition.Criterion->SetCollection(Condition.List.get());
+        Condition.Criterion.release();
         Condition.List->SetFilter(cfNone);
     } else
         Condition.List->SetFilter(Negate(Condition.List->Filter()));
@@ -185,8 +191,9 @@ bool TKRSelectParser::ReadParenthesised(TCondition &Condition)
         if (Inner->Count() == 1 && Inner->Filter() == cfAll && SingleBare) {
             Condition.Shape = TCondition::Simple;
             Condition.Parenthesised = true;
-            Condition.Criterion.reset(Inner->Items(0));
-            Condition.Criterion->SetCollection(nullptr);
+            TKRCriterion *Only = Inner->Items(0);
+            Only->SetCollection(nullptr);
+            Condition.Criterion.reset(Only);
         } else {
             Condition.Shape = TCondition::Group;
             Condition.List = std::move(Inner);
