@@ -183,6 +183,32 @@ TEST_F(TCollectionTest, SetCollectionMovesAnItemAndItsOwnership)
     delete Target;
 }
 
+// All items of a collection move to another in their order, owned by it from then on; each side
+// hears of each item, and the taker reports one change.
+TEST_F(TCollectionTest, TakeItemsMovesEveryItemInOrder)
+{
+    auto *Target = new TLoggingCollection;
+    {
+        TLoggingCollection Source;
+        Source.AddNamed("a");
+        Source.AddNamed("b");
+        Target->AddNamed("x");
+        Source.Log.clear();
+        Target->Log.clear();
+        Target->TakeItems(Source);
+        EXPECT_EQ(Source.Count(), 0);
+        EXPECT_EQ(Target->Names(), "x,a,b");
+        EXPECT_EQ(Target->Items(2)->Collection(), Target);
+        EXPECT_EQ(Source.Log, (TLog{ "-0", "-0", "update" }));
+        EXPECT_EQ(Target->Log, (TLog{ "begin", "+1", "+2", "end", "update" }));
+        Target->TakeItems(*Target);
+        Target->TakeItems(Source);
+        EXPECT_EQ(Target->Names(), "x,a,b");
+    }
+    EXPECT_EQ(TTestItem::Alive, 3);
+    delete Target;
+}
+
 TEST_F(TCollectionTest, NotifyAndUpdateFollowEveryAddAndRemoval)
 {
     TLoggingCollection C;
