@@ -1,25 +1,13 @@
 #include "KRBenchSupport.h"
 
-#include "dialects/KRIBSelectParser.h"
-#include "dialects/KRMySelectParser.h"
+#include "dialects/KRDialects.h"
 
 namespace korvan::bench {
 
+// Each benchmark mode is named after its dialect, which is made with its default options.
 std::unique_ptr<TKRSelectParser> NewBenchParser(TBenchMode Mode)
 {
-    switch (Mode) {
-    case bmInterBase:
-    case bmFirebird: {
-        auto Parser = Construct<TKRIBSelectParser>();
-        Parser->SetSQLServer(Mode == bmFirebird ? qssFireBird : qssInterBase);
-        return Parser;
-    }
-    case bmMySQL:
-        return Construct<TKRMySelectParser>();
-    case bmGeneric:
-        break;
-    }
-    return Construct<TKRSelectParser>();
+    return CreateDialectParser(BenchModeName(Mode));
 }
 
 std::size_t BareTokenize(std::string_view Text)

@@ -1,8 +1,9 @@
-// What the fuzz targets share: the four parser modes, and a failure report that stops the run.
+// What the fuzz targets share: a parser of each dialect of the list, and a failure report that stops
+// the run.
 #pragma once
 
+#include "dialects/KRDialects.h"
 #include "dialects/KRIBSelectParser.h"
-#include "dialects/KRMySelectParser.h"
 #include "parser/KRSelectParser.h"
 
 #include <cstdio>
@@ -12,45 +13,16 @@
 
 namespace korvan::fuzz {
 
-enum TMode { fmGeneric, fmInterBase, fmFirebird, fmMySQL };
-
-inline const char *ModeName(TMode Mode)
+//! A parser of Dialect; Quote sets identifier quoting, which InterBase and Firebird take as their
+//! SQL dialect: 3 with quotes, 1 without.
+inline std::unique_ptr<TKRSelectParser> NewParser(const TKRDialect &Dialect, bool Quote = true)
 {
-    switch (Mode) {
-    case fmGeneric:
-        return "generic";
-    case fmInterBase:
-        return "interbase";
-    case fmFirebird:
-        return "firebird";
-    case fmMySQL:
-        return "mysql";
-    }
-    return "?";
-}
-
-//! A parser of Mode; Quote sets identifier quoting (InterBase and Firebird: dialect 3, or 1 without).
-inline std::unique_ptr<TKRSelectParser> NewParser(TMode Mode, bool Quote = true)
-{
-    switch (Mode) {
-    case fmInterBase:
-    case fmFirebird: {
-        auto Parser = Construct<TKRIBSelectParser>();
-        Parser->SetSQLServer(Mode == fmFirebird ? qssFireBird : qssInterBase);
-        static_cast<TKRIBScanner *>(Parser->Scanner())->SetDialect(Quote ? qibDialect3 : qibDialect1);
-        return Parser;
-    }
-    case fmMySQL: {
-        std::unique_ptr<TKRSelectParser> Parser = Construct<TKRMySelectParser>();
-        Parser->Scanner()->SetQuoteIdentifiers(Quote);
-        return Parser;
-    }
-    case fmGeneric:
-        break;
-    }
-    auto Parser = Construct<TKRSelectParser>();
-    Parser->Scanner()->SetQuoteIdentifiers(Quote);
-    return Parser;
+    TKRDialectOptions Options;
+    if (Dialect.TakesQuoteIdentifiers)
+        Options.QuoteIdentifiers = Quote;
+    if (Dialect.TakesSQLDialect)
+        Options.SQLDialect = Quote ? 3 : 1;
+    return CreateDialectParser(Dialect, Options);
 }
 
 //! Bytes as a C string literal would write them, so a report shows every byte of a finding.

@@ -1,4 +1,4 @@
-// One dialect's parser over arbitrary bytes; KORVAN_FUZZ_MODE names the dialect. A text either
+// One dialect's parser over arbitrary bytes; KORVAN_FUZZ_DIALECT names the dialect. A text either
 // becomes a model, which is then written in both quotings, or raises EKRParserError: anything else
 // (another exception, a crash, a hang, a leak) is a finding.
 #include "KRFuzzSupport.h"
@@ -13,7 +13,8 @@ using namespace korvan::fuzz;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *Data, std::size_t Size)
 {
     const std::string Text(reinterpret_cast<const char *>(Data), Size);
-    auto Parser = NewParser(KORVAN_FUZZ_MODE);
+    static const TKRDialect &Dialect = DialectByName(KORVAN_FUZZ_DIALECT);
+    auto Parser = NewParser(Dialect);
     try {
         Parser->SetExpression(Text);
     } catch (const EKRParserError &) {

@@ -8,11 +8,13 @@
 // single quotes, as the parser stores it. MySQL holds string values in its escape notation, so
 // there a value is a well-formed notation: no lone backslash at its end.
 #include "KRFuzzSupport.h"
+#include "dialects/KRMySQLScanner.h"
 #include "framework/KRText.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <fuzzer/FuzzedDataProvider.h>
+#include <span>
 #include <string>
 
 using namespace korvan;
@@ -21,9 +23,6 @@ using namespace korvan::fuzz;
 namespace {
 
 constexpr std::size_t MaxPart = 64;
-
-//! The dialects that can quote a name: InterBase and Firebird in dialect 3, the others with quoting on.
-constexpr TMode Modes[] = { fmGeneric, fmInterBase, fmFirebird, fmMySQL };
 
 std::string Name(FuzzedDataProvider &Input, const TKRSQLScanner &Scanner, bool Dots)
 {
@@ -35,11 +34,11 @@ std::string Name(FuzzedDataProvider &Input, const TKRSQLScanner &Scanner, bool D
     return Result.empty() ? "n" : Result;
 }
 
-//! A string value in the model's notation.
-std::string Value(FuzzedDataProvider &Input, TMode Mode)
+//! A string value in the model's notation; Escapes for MySQL's backslash notation.
+std::string Value(FuzzedDataProvider &Input, bool Escapes)
 {
     std::string Result = Input.ConsumeRandomLengthString(MaxPart);
-    if (Mode == fmMySQL) {
+    if (Escapes) {
         std::size_t Backslashes = 0;
         while (Backslashes < Result.size() && Result[Result.size() - 1 - Backslashes] == '\\')
             ++Backslashes;
@@ -120,16 +119,16 @@ void Expect(const char *What, const std::string &Wanted, const std::string &Got,
                         + Printable(Sql) + "\"");
 }
 
-void Check(TMode Mode, const TNames &N)
+void Check(const TKRDialect &Dialect, const TNames &N)
 {
-    auto Writer = NewParser(Mode, true);
+    auto Writer = NewParser(Dialect, true);
     Build(*Writer, N);
     const std::string Sql = Writer->GetExpression();
-    auto Reader = NewParser(Mode, true);
+    auto Reader = NewParser(Dialect, true);
     try {
         Reader->SetExpression(Sql);
     } catch (const EKRParserError &Error) {
-        Fail(std::string("the written SQL is not read back in mode ") + ModeName(Mode),
+        Fail("the written SQL is not read back in mode " + std::string(Dialect.Name),
                 "SQL: \"" + Printable(Sql) + "\"\nerror: " + Error.Message());
     }
     const TKRTableDefs &Tables = *Reader->TableDefs();
@@ -165,23 +164,27 @@ void Check(TMode Mode, const TNames &N)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *Data, std::size_t Size)
 {
     FuzzedDataProvider Input(Data, Size);
-    const TMode Mode = Modes[Input.ConsumeIntegralInRange<int>(0, 3)];
-    const auto Probe = NewParser(Mode, true);
+    // Every dialect can quote a name: InterBase and Firebird in SQL dialect 3, the others with
+    // quoting on.
+    const std::span<const TKRDialect> List = Dialects();
+    const TKRDialect &Dialect = List[Input.ConsumeIntegralInRange<std::size_t>(0, List.size() - 1)];
+    const auto Probe = NewParser(Dialect, true);
     const TKRSQLScanner &Quote = *Probe->Scanner();
+    const bool Escapes = dynamic_cast<const TKRMySQLScanner *>(&Quote) != nullptr;
     TNames N;
     N.Table = Name(Input, Quote, false);
     N.TableAlias = Input.ConsumeBool() ? Name(Input, Quote, false) : "";
     N.Field = Name(Input, Quote, true);
     N.FieldAlias = Input.ConsumeBool() ? Name(Input, Quote, true) : "";
     N.Other = Name(Input, Quote, false);
-    N.Literal = Value(Input, Mode);
+    N.Literal = Value(Input, Escapes);
     N.Procedure = Name(Input, Quote, false);
     N.ProcedureAlias = Name(Input, Quote, false);
-    N.Param = Value(Input, Mode);
+    N.Param = Value(Input, Escapes);
     N.Output = Name(Input, Quote, true);
     // A FROM clause names each table once (in any letter case): that rule is not the one under test.
     if (CompareText(Effective(N.ProcedureAlias, N.Procedure), Effective(N.TableAlias, N.Table)) == 0)
         N.ProcedureAlias = Effective(N.TableAlias, N.Table) + "2";
-    Check(Mode, N);
+    Check(Dialect, N);
     return 0;
 }

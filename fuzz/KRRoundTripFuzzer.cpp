@@ -33,21 +33,21 @@ bool QuotesMoreThanAWord(const std::string &Text, TKRSQLScanner &Scanner)
     return false;
 }
 
-void CheckRoundTrip(const std::string &Text, TMode Mode, bool Quote)
+void CheckRoundTrip(const std::string &Text, const TKRDialect &Dialect, bool Quote)
 {
-    auto First = NewParser(Mode, Quote);
+    auto First = NewParser(Dialect, Quote);
     try {
         First->SetExpression(Text);
     } catch (const EKRParserError &) {
         return;
     }
-    if (!Quote && QuotesMoreThanAWord(Text, *NewParser(Mode, Quote)->Scanner()))
+    if (!Quote && QuotesMoreThanAWord(Text, *NewParser(Dialect, Quote)->Scanner()))
         return;
     const std::string Text1 = First->GetExpression();
-    const std::string Where = std::string("mode: ") + ModeName(Mode)
+    const std::string Where = "mode: " + std::string(Dialect.Name)
             + (Quote ? ", quoting on" : ", quoting off") + "\ntext:   \"" + Printable(Text)
             + "\"\nwritten: \"" + Printable(Text1) + "\"";
-    auto Second = NewParser(Mode, Quote);
+    auto Second = NewParser(Dialect, Quote);
     try {
         Second->SetExpression(Text1);
     } catch (const EKRParserError &Error) {
@@ -63,9 +63,9 @@ void CheckRoundTrip(const std::string &Text, TMode Mode, bool Quote)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *Data, std::size_t Size)
 {
     const std::string Text(reinterpret_cast<const char *>(Data), Size);
-    for (const TMode Mode : { fmGeneric, fmInterBase, fmFirebird, fmMySQL }) {
-        CheckRoundTrip(Text, Mode, true);
-        CheckRoundTrip(Text, Mode, false);
+    for (const TKRDialect &Dialect : Dialects()) {
+        CheckRoundTrip(Text, Dialect, true);
+        CheckRoundTrip(Text, Dialect, false);
     }
     return 0;
 }
