@@ -60,6 +60,11 @@ protected:
     //! Runs the tool with Args, Input on its standard input; files, not pipes, so nothing can block.
     TRun Run(const std::vector<std::string> &Args, const std::string &Input = "")
     {
+        return Spawn(KORVAN_SQL, Args, Input);
+    }
+
+    TRun Spawn(const std::string &Program, const std::vector<std::string> &Args, const std::string &Input)
+    {
         const fs::path In = File("stdin", Input);
         const fs::path Out = Scratch / "stdout";
         const fs::path Err = Scratch / "stderr";
@@ -68,7 +73,7 @@ protected:
         posix_spawn_file_actions_addopen(&Actions, 0, In.c_str(), O_RDONLY, 0);
         posix_spawn_file_actions_addopen(&Actions, 1, Out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         posix_spawn_file_actions_addopen(&Actions, 2, Err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        std::vector<std::string> Argv{ KORVAN_SQL };
+        std::vector<std::string> Argv{ Program };
         Argv.insert(Argv.end(), Args.begin(), Args.end());
         std::vector<char *> Pointers;
         for (std::string &Arg : Argv)
@@ -76,9 +81,9 @@ protected:
         Pointers.push_back(nullptr);
         TRun Result;
         pid_t Child = 0;
-        const int Spawned = posix_spawn(&Child, KORVAN_SQL, &Actions, nullptr, Pointers.data(), environ);
+        const int Spawned = posix_spawn(&Child, Program.c_str(), &Actions, nullptr, Pointers.data(), environ);
         posix_spawn_file_actions_destroy(&Actions);
-        EXPECT_EQ(Spawned, 0) << "cannot start " << KORVAN_SQL;
+        EXPECT_EQ(Spawned, 0) << "cannot start " << Program;
         int WaitStatus = 0;
         if (Spawned == 0 && waitpid(Child, &WaitStatus, 0) == Child && WIFEXITED(WaitStatus))
             Result.Status = WEXITSTATUS(WaitStatus);
@@ -176,6 +181,11 @@ TEST_F(KorvanSql, SyntaxErrorShowsMessageLineAndCaret)
         // Two bytes of UTF-8 take one column on the screen.
         { "SELECT 'é') FROM t",
                 "Invalid token ')' at position 12 of line 1.\nSELECT 'é') FROM t\n          ^\n" },
+        // So do four; each byte that is not UTF-8 takes a column of its own, a stray continuation
+        // byte too.
+        { "SELECT '\x80\xff\xf0\x9f\x98\x80') FROM t",
+                "Invalid token ')' at position 16 of line 1.\nSELECT '\x80\xff\xf0\x9f\x98\x80') FROM t\n"
+                "            ^\n" },
         // The scanner reports an unterminated string at the end of the text less the length of the
         // token before it (here "="); the caret shows that position as reported.
         { "SELECT a FROM t WHERE b = 'abc",
@@ -365,7 +375,7 @@ TEST_F(KorvanSql, HelpPrintsTheUsageWithoutReadingInput)
     EXPECT_EQ(Result.Err, "");
     for (const char *Option : { "Reads every SELECT statement", "--dialect generic", "--no-quote",
                  "--keywords asis|upper|lower|first", "--functions asis|upper|lower|first", "--crlf",
-                 "--json", "--help" }) {
+                 "--json", R"(\u00XX)", "--help" }) {
         EXPECT_NE(Result.Out.find(Option), std::string::npos) << Option;
     }
 }
@@ -390,6 +400,33 @@ TEST_F(KorvanSql, JsonReportsGroupByDerivedFromTheSelectList)
     ASSERT_NE(Start, std::string::npos);
     EXPECT_EQ(Result.Out.substr(Start, Result.Out.find(']', Start) + 1 - Start),
             "\"groupBy\": [\n    \"t.a\"\n  ]");
+}
+
+// JSON must be UTF-8. A byte that belongs to no well-formed sequence is written as \u00XX of its
+// value, however it is broken: a byte that never starts UTF-8, a lead byte before a byte that does
+// not continue it, a sequence that the name's end cuts short, an overlong form and a surrogate.
+TEST_F(KorvanSql, JsonWritesEveryByteThatIsNotUtf8AsTheEscapeOfItsValue)
+{
+    const std::string Statement =
+            "SELECT \"a\xff\", \"b\xc3\x28\", \"c\xc0\xaf\", \"\xc3\xa9\xf0\x9f\x98\x80\" "
+            "FROM \"t\xed\xa0\x80\", \"u\xe2\x82\"";
+    const TRun Json = Run({ "--json" }, Statement);
+    ASSERT_EQ(Json.Status, 0) << Json.Err;
+    for (const std::string Name : { R"("t\u00ed\u00a0\u0080")", R"("u\u00e2\u0082")", R"("a\u00ff")",
+                 R"("b\u00c3(")", R"("c\u00c0\u00af")", "\"\xc3\xa9\xf0\x9f\x98\x80\"" }) {
+        EXPECT_NE(Json.Out.find("\"name\": " + Name + ",\n"), std::string::npos) << Name;
+    }
+    // A strict reader: the document decodes as UTF-8 with no error handler, and each escape reads
+    // back as the Latin-1 character of the byte.
+    const std::string Check = "import json, sys\n"
+                              "d = json.loads(sys.stdin.buffer.read().decode('utf-8'))\n"
+                              "print(ascii([t['name'] for t in d['tables']]"
+                              " + [f['name'] for t in d['tables'] for f in t['fields']]))\n";
+    const TRun Python = Spawn("/usr/bin/python3", { "-c", Check }, Json.Out);
+    EXPECT_EQ(Python.Err, "");
+    EXPECT_EQ(Python.Out,
+            "['t\\xed\\xa0\\x80', 'u\\xe2\\x82', 'a\\xff', 'b\\xc3(', 'c\\xc0\\xaf', '\\xe9\\U0001f600']\n");
+    EXPECT_EQ(Python.Status, 0);
 }
 
 } // namespace

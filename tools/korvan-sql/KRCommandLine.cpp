@@ -2,12 +2,45 @@
 
 #include <array>
 #include <string_view>
+#include <vector>
 
 namespace korvan {
 
 namespace {
 
-const std::string Usage = R"(Usage: korvan-sql [options] [FILE]
+//! Names as a sentence lists them: Join({a, b, c}, ", ", " or ") gives "a, b or c".
+std::string Join(
+        const std::vector<std::string_view> &Names, std::string_view Separator, std::string_view Last)
+{
+    std::string Result;
+    for (std::size_t I = 0; I < Names.size(); ++I) {
+        if (I > 0)
+            Result += I + 1 == Names.size() ? Last : Separator;
+        Result += Names[I];
+    }
+    return Result;
+}
+
+//! The dialects that take the option Takes names, in the list's order.
+std::vector<std::string_view> NamesTaking(bool TKRDialect::*Takes)
+{
+    std::vector<std::string_view> Result;
+    for (const TKRDialect &Dialect : Dialects()) {
+        if (Dialect.*Takes)
+            Result.push_back(Dialect.Name);
+    }
+    return Result;
+}
+
+std::string SQLDialectNames()
+{
+    return Join(NamesTaking(&TKRDialect::TakesSQLDialect), ", ", " and ");
+}
+
+// The dialects and the options they take come from the dialect list.
+std::string MakeUsage()
+{
+    return R"(Usage: korvan-sql [options] [FILE]
 Reads every SELECT statement from FILE (standard input when FILE is missing or "-"),
 in order, and prints each as the query model writes it back. Statements end at ";";
 empty ones are skipped. A lone statement is printed as it is; with several, each is
@@ -15,21 +48,26 @@ followed by ";" and an empty line, and --json prints an array of their models.
 Nothing is printed when any statement has an error.
 
 Options:
-  --dialect generic|interbase|firebird|mysql
+  --dialect )"
+            + Join(DialectNames(), "|", "|") + R"(
                              the SQL dialect of the statement (default generic)
-  --sql-dialect 1|3          interbase and firebird only: the server's SQL dialect,
+  --sql-dialect 1|3          )"
+            + SQLDialectNames() + R"( only: the server's SQL dialect,
                              which decides the quoting (default 3)
-  --no-quote                 write names without identifier quotes (generic and mysql)
+  --no-quote                 write names without identifier quotes ()"
+            + Join(NamesTaking(&TKRDialect::TakesQuoteIdentifiers), ", ", " and ") + R"()
   --keywords asis|upper|lower|first
                              letter case of keywords (default asis)
   --functions asis|upper|lower|first
                              letter case of function names (default asis)
   --crlf                     keep the CR LF line breaks of the generated SQL
   --json                     print the query model as JSON instead of SQL
+                             (a byte that is not valid UTF-8 is written as \u00XX, XX its value)
   --help                     print this text and exit
 
 Exit status: 0 done, 1 failure, 2 syntax error in a statement, 64 bad usage.
 )";
+}
 
 struct TFormatName
 {
@@ -55,9 +93,9 @@ TKRFormatMode ParseFormatMode(const std::string &Option, const std::string &Valu
 
 std::string ParseDialect(const std::string &Value)
 {
-    if (Value != "generic" && Value != "interbase" && Value != "firebird" && Value != "mysql")
+    if (FindDialect(Value) == nullptr)
         throw EKRUsageError(
-                "bad value '" + Value + "' for --dialect (generic, interbase, firebird or mysql)");
+                "bad value '" + Value + "' for --dialect (" + Join(DialectNames(), ", ", " or ") + ")");
     return Value;
 }
 
@@ -74,7 +112,7 @@ void ApplyValue(TKRCommandLine &Result, const std::string &Option, const std::st
     else if (Option == "--sql-dialect") {
         if (Value != "1" && Value != "3")
             throw EKRUsageError("bad value '" + Value + "' for --sql-dialect (1 or 3)");
-        Result.SqlDialect = Value == "1" ? 1 : 3;
+        Result.DialectOptions.SQLDialect = Value == "1" ? 1 : 3;
     } else if (Option == "--keywords")
         Result.KeywordsFormat = ParseFormatMode(Option, Value);
     else
@@ -85,7 +123,7 @@ void ApplyValue(TKRCommandLine &Result, const std::string &Option, const std::st
 bool ApplyFlag(TKRCommandLine &Result, const std::string &Option)
 {
     if (Option == "--no-quote")
-        Result.QuoteIdentifiers = false;
+        Result.DialectOptions.QuoteIdentifiers = false;
     else if (Option == "--crlf")
         Result.CrLf = true;
     else if (Option == "--json")
@@ -140,10 +178,10 @@ TKRCommandLine ParseCommandLine(const std::vector<std::string> &Args)
         }
     }
     // Quoting in the InterBase dialects follows the server's SQL dialect, and only they have one.
-    const bool InterBase = Result.Dialect == "interbase" || Result.Dialect == "firebird";
-    if (Result.SqlDialect != 0 && !InterBase)
-        throw EKRUsageError("--sql-dialect applies to interbase and firebird only");
-    if (!Result.QuoteIdentifiers && InterBase)
+    const TKRDialect &Dialect = DialectByName(Result.Dialect);
+    if (Result.DialectOptions.SQLDialect && !Dialect.TakesSQLDialect)
+        throw EKRUsageError("--sql-dialect applies to " + SQLDialectNames() + " only");
+    if (Result.DialectOptions.QuoteIdentifiers && !Dialect.TakesQuoteIdentifiers)
         throw EKRUsageError(
                 "--no-quote does not apply to " + Result.Dialect + ": quoting follows --sql-dialect");
     return Result;
@@ -151,6 +189,7 @@ TKRCommandLine ParseCommandLine(const std::vector<std::string> &Args)
 
 const std::string &UsageText()
 {
+    static const std::string Usage = MakeUsage();
     return Usage;
 }
 

@@ -1,6 +1,7 @@
 // The options of korvan-sql and the usage text that describes them.
 #pragma once
 
+#include "dialects/KRDialects.h"
 #include "framework/KRException.h"
 #include "parser/KRScriptFormat.h"
 
@@ -12,11 +13,10 @@ namespace korvan {
 //! What the command line asks for; the defaults are what a bare `korvan-sql` does.
 struct TKRCommandLine
 {
-    //! generic, interbase, firebird or mysql.
+    //! The name of an entry of the dialect list.
     std::string Dialect = "generic";
-    //! The InterBase scanner's SQL dialect, 1 or 3; 0 when not given.
-    int SqlDialect = 0;
-    bool QuoteIdentifiers = true;
+    //! --no-quote and --sql-dialect; checked against the dialect once the whole line is read.
+    TKRDialectOptions DialectOptions;
     TKRFormatMode KeywordsFormat = qfmAsIs;
     TKRFormatMode FunctionsFormat = qfmAsIs;
     //! Keep the generator's CR LF line breaks instead of printing LF.

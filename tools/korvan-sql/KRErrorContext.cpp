@@ -1,5 +1,7 @@
 #include "KRErrorContext.h"
 
+#include "framework/KREdgeText.h"
+
 #include <algorithm>
 #include <vector>
 
@@ -25,18 +27,15 @@ bool IsBlankLine(const std::string &Line)
     return Line.find_first_not_of(" \t") == std::string::npos;
 }
 
-// The caret sits under byte Pos (1-based). A TAB before it is copied so that terminals expand it
-// the same way in both lines, and a UTF-8 character takes one column however many bytes it has.
+// The caret sits under the character that holds byte Pos (1-based): a UTF-8 character takes one
+// column however many bytes it has, as does each byte that is not UTF-8. A TAB before it is copied
+// so that terminals expand it the same way in both lines.
 std::string CaretLine(const std::string &Line, std::size_t Pos)
 {
+    const std::size_t Column = CodePointPosition(Line, Pos);
     std::string Result;
-    for (std::size_t I = 0; I + 1 < Pos && I < Line.size(); ++I) {
-        const auto Byte = static_cast<unsigned char>(Line[I]);
-        if (Line[I] == '\t')
-            Result += '\t';
-        else if ((Byte & 0xC0) != 0x80)
-            Result += ' ';
-    }
+    for (std::size_t I = 0; Result.size() + 1 < Column; I += Utf8CharLength(Line, I))
+        Result += I < Line.size() && Line[I] == '\t' ? '\t' : ' ';
     return Result + "^";
 }
 

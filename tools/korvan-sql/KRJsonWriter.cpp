@@ -1,7 +1,9 @@
 #include "KRJsonWriter.h"
 
+#include "dialects/KRDialects.h"
 #include "dialects/KRIBSelectParser.h"
 #include "dialects/KRMySelectParser.h"
+#include "framework/KREdgeText.h"
 
 #include <cstdio>
 
@@ -78,21 +80,36 @@ void TKRJsonWriter::String(std::string_view Value)
     AppendQuoted(Value);
 }
 
+namespace {
+
+void AppendEscape(std::string &Text, unsigned char Byte)
+{
+    char Escape[8];
+    std::snprintf(Escape, sizeof Escape, "\\u%04x", static_cast<unsigned>(Byte));
+    Text += Escape;
+}
+
+} // namespace
+
+// JSON text must be UTF-8, and strict readers refuse anything else. A byte that is no part of a
+// well-formed sequence is written as the escape of the Latin-1 character of its value (0xFF as
+// \u00ff), the same way whatever the bytes around it, so the document stays valid and each such
+// byte can still be told from the others.
 void TKRJsonWriter::AppendQuoted(std::string_view Value)
 {
     FText += '"';
-    for (const char C : Value) {
-        if (C == '"' || C == '\\') {
+    for (std::size_t I = 0; I < Value.size();) {
+        const auto Byte = static_cast<unsigned char>(Value[I]);
+        const std::size_t Length = Byte < 0x80 ? 1 : Utf8SequenceLength(Value, I);
+        if (Byte == '"' || Byte == '\\') {
             FText += '\\';
-            FText += C;
-        } else if (static_cast<unsigned char>(C) < 0x20) {
-            char Escape[8];
-            std::snprintf(
-                    Escape, sizeof Escape, "\\u%04x", static_cast<unsigned>(static_cast<unsigned char>(C)));
-            FText += Escape;
+            FText += Value[I];
+        } else if (Byte < 0x20 || Length == 0) {
+            AppendEscape(FText, Byte);
         } else {
-            FText += C;
+            FText.append(Value.substr(I, Length));
         }
+        I += Length > 0 ? Length : 1;
     }
     FText += '"';
 }
@@ -381,12 +398,11 @@ void WriteMySQLOptions(TKRJsonWriter &Json, const TKRMySQLOptions &Options)
     Json.EndObject();
 }
 
-void WriteIBOptions(TKRJsonWriter &Json, const TKRIBSelectParser &Parser)
+void WriteIBOptions(TKRJsonWriter &Json, const TKRIBSelectParser &Parser, int SQLDialect)
 {
-    const auto *Scanner = dynamic_cast<const TKRIBScanner *>(Parser.Scanner());
     Json.BeginObject();
     Json.Key("sqlDialect");
-    Json.Number(Scanner != nullptr && Scanner->Dialect() == qibDialect1 ? 1 : 3);
+    Json.Number(SQLDialect);
     Json.Key("first");
     Json.Number(Parser.FBOptions()->First());
     Json.Key("skip");
@@ -404,11 +420,12 @@ void WriteIBOptions(TKRJsonWriter &Json, const TKRIBSelectParser &Parser)
     Json.EndObject();
 }
 
-//! The dialect's own clauses: FIRST/SKIP and ROWS, or the MySQL options, filter and LIMIT.
-void WriteDialectOptions(TKRJsonWriter &Json, const TKRSelectParser &Parser)
+//! The dialect's own clauses: FIRST/SKIP and ROWS, or the MySQL options, filter and LIMIT. The
+//! clauses are held by the parser classes; the dialect list tells the SQL dialect.
+void WriteDialectOptions(TKRJsonWriter &Json, const TKRSelectParser &Parser, const TKRDialectOptions &Options)
 {
     if (const auto *InterBase = dynamic_cast<const TKRIBSelectParser *>(&Parser))
-        WriteIBOptions(Json, *InterBase);
+        WriteIBOptions(Json, *InterBase, Options.SQLDialect.value_or(3));
     else if (const auto *MySQL = dynamic_cast<const TKRMySelectParser *>(&Parser))
         WriteMySQLOptions(Json, *MySQL->MySQLOptions());
     else
@@ -417,26 +434,31 @@ void WriteDialectOptions(TKRJsonWriter &Json, const TKRSelectParser &Parser)
 
 } // namespace
 
-std::string ModelToJson(TKRSelectParser &Parser, const std::string &Dialect)
+std::string ModelToJson(TKRSelectParser &Parser)
 {
     TKRJsonWriter Json;
-    WriteModel(Json, Parser, Dialect);
+    WriteModel(Json, Parser);
     return Json.Text();
 }
 
-void WriteModel(TKRJsonWriter &Json, TKRSelectParser &Parser, const std::string &Dialect)
+void WriteModel(TKRJsonWriter &Json, TKRSelectParser &Parser)
 {
+    const TKRParserDialect Dialect = DialectOf(Parser);
+
     // The generator derives GROUP BY from the select list while it writes the statement, so derive
     // it here the same way, or it would read empty.
     Parser.GroupByItems()->Rebuild();
 
     Json.BeginObject();
     Json.Key("dialect");
-    Json.String(Dialect);
+    if (Dialect.Dialect != nullptr)
+        Json.String(Dialect.Dialect->Name);
+    else
+        Json.Null();
     Json.Key("distinct");
     Json.Boolean(Parser.Distinct());
     Json.Key("options");
-    WriteDialectOptions(Json, Parser);
+    WriteDialectOptions(Json, Parser, Dialect.Options);
     Json.Key("tables");
     Json.BeginArray();
     for (int I = 0; I < Parser.TableDefs()->Count(); ++I)

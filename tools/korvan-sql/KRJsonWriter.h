@@ -12,7 +12,8 @@ namespace korvan {
 /*!
  * Writes one JSON document, indented by two blanks per level, one member or element per line;
  * an empty array is written as []. Strings are escaped as JSON requires and otherwise passed
- * through byte for byte, so UTF-8 text stays as it is.
+ * through byte for byte, so UTF-8 text stays as it is; control characters and every byte that is
+ * not part of well-formed UTF-8 are written as \u00XX of the byte's value.
  */
 class TKRJsonWriter
 {
@@ -44,10 +45,11 @@ private:
     bool FAfterKey = false;
 };
 
-//! The model of Parser (after SetExpression) as one JSON object; Dialect is reported as given.
-//! Not const: the GROUP BY list is derived from the select list first.
-std::string ModelToJson(TKRSelectParser &Parser, const std::string &Dialect);
+//! The model of Parser (after SetExpression) as one JSON object, with the dialect the dialect list
+//! names for it (null for a parser class the list does not hold). Not const: the GROUP BY list is
+//! derived from the select list first.
+std::string ModelToJson(TKRSelectParser &Parser);
 //! The same object as the next value of Json, so that several models can go into one array.
-void WriteModel(TKRJsonWriter &Json, TKRSelectParser &Parser, const std::string &Dialect);
+void WriteModel(TKRJsonWriter &Json, TKRSelectParser &Parser);
 
 } // namespace korvan

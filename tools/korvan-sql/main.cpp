@@ -5,8 +5,8 @@
 #include "KRErrorContext.h"
 #include "KRJsonWriter.h"
 #include "KRStatementSplitter.h"
-#include "dialects/KRIBSelectParser.h"
-#include "dialects/KRMySelectParser.h"
+#include "dialects/KRDialects.h"
+#include "framework/KREdgeText.h"
 #include "parser/KRSelectParser.h"
 
 #include <cerrno>
@@ -54,47 +54,9 @@ std::string ReadInput(const TKRCommandLine &Options)
     return ReadAll(File.get(), Source);
 }
 
-// The scanner breaks lines only at CR LF, so text from Unix editors would be one long line to it
-// and every error would be reported on line 1.
-std::string LfToCrLf(const std::string &Text)
-{
-    std::string Result;
-    Result.reserve(Text.size());
-    for (std::size_t I = 0; I < Text.size(); ++I) {
-        if (Text[I] == '\n' && (I == 0 || Text[I - 1] != '\r'))
-            Result += '\r';
-        Result += Text[I];
-    }
-    return Result;
-}
-
-std::string CrLfToLf(const std::string &Text)
-{
-    std::string Result;
-    Result.reserve(Text.size());
-    for (std::size_t I = 0; I < Text.size(); ++I) {
-        if (!(Text[I] == '\r' && I + 1 < Text.size() && Text[I + 1] == '\n'))
-            Result += Text[I];
-    }
-    return Result;
-}
-
 std::unique_ptr<TKRSelectParser> CreateParser(const TKRCommandLine &Options)
 {
-    std::unique_ptr<TKRSelectParser> Parser;
-    if (Options.Dialect == "interbase" || Options.Dialect == "firebird") {
-        auto InterBase = Construct<TKRIBSelectParser>();
-        InterBase->SetSQLServer(Options.Dialect == "firebird" ? qssFireBird : qssInterBase);
-        static_cast<TKRIBScanner *>(InterBase->Scanner())
-                ->SetDialect(Options.SqlDialect == 1 ? qibDialect1 : qibDialect3);
-        Parser = std::move(InterBase);
-    } else {
-        if (Options.Dialect == "mysql")
-            Parser = Construct<TKRMySelectParser>();
-        else
-            Parser = Construct<TKRSelectParser>();
-        Parser->Scanner()->SetQuoteIdentifiers(Options.QuoteIdentifiers);
-    }
+    std::unique_ptr<TKRSelectParser> Parser = CreateDialectParser(Options.Dialect, Options.DialectOptions);
     Parser->ScriptFormat()->SetKeywordsFormat(Options.KeywordsFormat);
     Parser->ScriptFormat()->SetFunctionsFormat(Options.FunctionsFormat);
     return Parser;
@@ -123,7 +85,7 @@ std::string RenderOne(const TKRCommandLine &Options, const TKRStatementText &Sta
 {
     const std::unique_ptr<TKRSelectParser> Parser = CreateParser(Options);
     Parse(*Parser, Statement);
-    return Options.Json ? ModelToJson(*Parser, Options.Dialect) : WrittenText(Options, *Parser);
+    return Options.Json ? ModelToJson(*Parser) : WrittenText(Options, *Parser);
 }
 
 // Several statements: each as written, closed by ";" and an empty line, or a JSON array of their
@@ -139,7 +101,7 @@ std::string RenderMany(const TKRCommandLine &Options, const std::vector<TKRState
         const std::unique_ptr<TKRSelectParser> Parser = CreateParser(Options);
         Parse(*Parser, Statement);
         if (Options.Json) {
-            WriteModel(Json, *Parser, Options.Dialect);
+            WriteModel(Json, *Parser);
             continue;
         }
         std::string Text = WrittenText(Options, *Parser);
@@ -202,6 +164,8 @@ int Run(const std::vector<std::string> &Args)
             WriteAll(stdout, UsageText());
             return 0;
         }
+        // The scanner breaks lines only at CR LF, so text from Unix editors would be one long line
+        // to it and every error would be reported on line 1.
         Script = LfToCrLf(WithoutByteOrderMark(ReadInput(Options)));
     } catch (const EKRUsageError &Error) {
         WriteError("korvan-sql: " + Error.Message() + "\n" + UsageText());
