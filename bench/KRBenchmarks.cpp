@@ -1,7 +1,8 @@
 // Google Benchmark programs for the core: scanning alone, parsing alone, writing alone and the
 // whole round trip, for every mode at every size and for the batch of small statements, beside
-// the bare tokenizer. Run by bench/run.sh; never part of ctest.
+// the bare tokenizer; and the hostile statements at full size. Run by bench/run.sh; never part of ctest.
 #include "KRBenchSupport.h"
+#include "KRHostileStatements.h"
 #include "KRStatementGenerator.h"
 
 #include <benchmark/benchmark.h>
@@ -102,6 +103,21 @@ void BareTokenizer(benchmark::State &State, TBenchMode Mode, const TStatementSiz
     Account(State, List);
 }
 
+//! Reading one hostile statement at full size (KRHostileStatements.h), whether it reads or is refused.
+void Hostile(benchmark::State &State, TBenchMode Mode, std::size_t Index)
+{
+    static const std::vector<std::string> List = HostileStatements(FullHostileSizes);
+    const std::string &Text = List[Index];
+    auto Parser = NewBenchParser(Mode);
+    for (auto _ : State) {
+        try {
+            Parser->SetExpression(Text);
+            benchmark::DoNotOptimize(Parser->GetExpression());
+        } catch (const EKRParserError &) {}
+    }
+    State.SetBytesProcessed(State.iterations() * static_cast<std::int64_t>(Text.size()));
+}
+
 using TBody = void (*)(benchmark::State &, TBenchMode, const TStatementSize *);
 
 void RegisterAll()
@@ -119,6 +135,13 @@ void RegisterAll()
                     (std::string(Name) + "/" + BenchModeName(Mode) + "/batch").c_str(), Body, Mode, nullptr)
                     ->Unit(benchmark::kMillisecond);
         }
+    const std::size_t HostileCount = HostileStatements(TestHostileSizes).size();
+    for (const TBenchMode Mode : BenchModes)
+        for (std::size_t I = 0; I < HostileCount; ++I)
+            benchmark::RegisterBenchmark(
+                    ("Hostile/" + std::string(BenchModeName(Mode)) + "/" + std::to_string(I)).c_str(),
+                    Hostile, Mode, I)
+                    ->Unit(benchmark::kMillisecond);
 }
 
 } // namespace

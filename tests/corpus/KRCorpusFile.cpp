@@ -90,16 +90,4 @@ TKRCorpusFile ReadCorpusFile(const std::string &Path)
     return SplitCorpus(Text.str(), Path);
 }
 
-std::string ToCrLf(const std::string &Text)
-{
-    std::string Result;
-    Result.reserve(Text.size() + Text.size() / 32);
-    for (std::size_t I = 0; I < Text.size(); ++I) {
-        if (Text[I] == '\n' && (I == 0 || Text[I - 1] != '\r'))
-            Result += '\r';
-        Result += Text[I];
-    }
-    return Result;
-}
-
 } // namespace korvan

@@ -34,7 +34,4 @@ TKRCorpusFile SplitCorpus(const std::string &Text, const std::string &Path);
 //! Reads and splits a corpus file; Found is false when it cannot be read.
 TKRCorpusFile ReadCorpusFile(const std::string &Path);
 
-//! LF line breaks as the scanner wants them: CR LF.
-std::string ToCrLf(const std::string &Text);
-
 } // namespace korvan

@@ -65,7 +65,6 @@ TEST(KRCorpusFile, NamesStatementsWithoutSourceOrEnd)
     EXPECT_EQ(File.Faults,
             (std::vector<std::string>{ "c.sql:1: a statement with no source line before it",
                     "c.sql:3: a statement that no \";\" ends" }));
-    EXPECT_EQ(ToCrLf("a\nb\r\nc\n"), "a\r\nb\r\nc\r\n");
 }
 
 TEST(KRPgTree, SpellingsOfTheSameStatementCompareEqual)

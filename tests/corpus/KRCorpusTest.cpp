@@ -7,8 +7,8 @@
 #include "KRPgTree.h"
 #include "KRRefusalReason.h"
 #include "KRTreeDifference.h"
-#include "dialects/KRIBSelectParser.h"
-#include "dialects/KRMySelectParser.h"
+#include "dialects/KRDialects.h"
+#include "framework/KREdgeText.h"
 #include "parser/KRSelectParser.h"
 
 #include <algorithm>
@@ -27,46 +27,26 @@ using namespace korvan;
 
 namespace {
 
-std::unique_ptr<TKRSelectParser> NewGenericParser()
-{
-    return Construct<TKRSelectParser>();
-}
-
-std::unique_ptr<TKRSelectParser> NewMySQLParser()
-{
-    return Construct<TKRMySelectParser>();
-}
-
-std::unique_ptr<TKRSelectParser> NewFirebirdParser()
-{
-    auto Parser = Construct<TKRIBSelectParser>();
-    Parser->SetSQLServer(qssFireBird);
-    dynamic_cast<TKRIBScanner &>(*Parser->Scanner()).SetDialect(qibDialect3);
-    return Parser;
-}
-
 //! One reading of a corpus file: the dialect's parser, its quoting, and whether meaning is checked.
 struct TPass
 {
     const char *Name;
     const char *File;
-    std::unique_ptr<TKRSelectParser> (*Create)();
-    bool Quote;
+    const char *Dialect; //!< its name in the dialect list
+    TKRDialectOptions Options;
     bool CheckMeaning; //!< PostgreSQL reads generic SQL; the other dialects have words it lacks
 };
 
 const TPass Passes[] = {
-    { "generic", "generic.sql", NewGenericParser, true, true },
-    { "generic, quoting off", "generic.sql", NewGenericParser, false, true },
-    { "MySQL", "mysql.sql", NewMySQLParser, true, false },
-    { "Firebird", "firebird.sql", NewFirebirdParser, true, false },
+    { "generic", "generic.sql", "generic", { true, {} }, true },
+    { "generic, quoting off", "generic.sql", "generic", { false, {} }, true },
+    { "MySQL", "mysql.sql", "mysql", {}, false },
+    { "Firebird", "firebird.sql", "firebird", { {}, 3 }, false },
 };
 
 std::unique_ptr<TKRSelectParser> NewParser(const TPass &Pass)
 {
-    std::unique_ptr<TKRSelectParser> Parser = Pass.Create();
-    Parser->Scanner()->SetQuoteIdentifiers(Pass.Quote);
-    return Parser;
+    return CreateDialectParser(Pass.Dialect, Pass.Options);
 }
 
 // The environment variable of the same name points the check at another folder of corpus files.
@@ -189,7 +169,7 @@ void CheckMeaning(const std::string &Where, const std::string &Sql, const std::s
 
 void CheckStatement(const TPass &Pass, const std::string &Where, const std::string &Text, TTally &Tally)
 {
-    const std::string Sql = ToCrLf(Text);
+    const std::string Sql = LfToCrLf(Text);
     ++Tally.Statements;
     std::string Written;
     try {

@@ -1,5 +1,6 @@
 // The InterBase and Firebird dialect: quoting by SQL dialect, upper-case names, Firebird's FIRST and
 // SKIP, InterBase's ROWS clause, and round trips in both servers and both SQL dialects.
+#include "KRTestSupport.h"
 #include "dialects/KRIBSelectParser.h"
 #include "framework/KRException.h"
 
@@ -29,16 +30,6 @@ std::unique_ptr<TKRIBSelectParser> NewParser(TKRIBSQLServer Server, TKRSQLDialec
 }
 
 //! The message of the parse error, or "" when the text parses.
-std::string ParseError(TKRSelectParser &Parser, const std::string &Sql)
-{
-    try {
-        Parser.SetExpression(Sql);
-    } catch (const EKRParserError &Error) {
-        return Error.Message();
-    }
-    return "";
-}
-
 std::string Invalid(const std::string &Token, int Position)
 {
     return "Invalid token '" + Token + "' at position " + std::to_string(Position) + " of line 1.";
@@ -196,7 +187,7 @@ TEST(KRIBSelectParser, RowLimitsFailWhereTheServerOrTheirFormIsWrong)
     for (const TCase &Case : Cases) {
         SCOPED_TRACE(Case.Sql);
         auto Parser = NewParser(Case.Server);
-        EXPECT_EQ(ParseError(*Parser, Case.Sql), Case.Message);
+        EXPECT_EQ(test::ErrorOf(*Parser, Case.Sql), Case.Message);
     }
 }
 

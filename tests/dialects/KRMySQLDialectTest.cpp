@@ -1,5 +1,6 @@
 // The MySQL dialect: back-quoted names, backslash escapes, select options, filters and LIMIT, and
 // statements that come back as the text they were written as.
+#include "KRTestSupport.h"
 #include "dialects/KRMySQLScanner.h"
 #include "dialects/KRMySelectParser.h"
 #include "framework/KRException.h"
@@ -21,16 +22,6 @@ std::unique_ptr<TKRMySelectParser> NewParser(bool Quote = true)
 }
 
 //! The message of the error the text raises, or "" when it parses.
-std::string ErrorOf(TKRSelectParser &P, const std::string &Text)
-{
-    try {
-        P.SetExpression(Text);
-    } catch (const EKRParserError &E) {
-        return E.Message();
-    }
-    return "";
-}
-
 //! Kind and text of every token of Text.
 std::vector<std::pair<TTokenKind, std::string>> Tokens(const std::string &Text)
 {
@@ -173,7 +164,7 @@ TEST(KRMySelectParser, OptionWordsAreReadWhereTheyMayStand)
     };
     for (const auto &Error : Errors) {
         SCOPED_TRACE(Error.Text);
-        EXPECT_EQ(ErrorOf(*P, Error.Text), Error.Message);
+        EXPECT_EQ(test::ErrorOf(*P, Error.Text), Error.Message);
     }
 }
 
@@ -235,7 +226,7 @@ TEST(KRMySelectParser, LimitTakesRowsOrOffsetAndRowsAndNothingAfter)
     };
     for (const auto &Error : Errors) {
         SCOPED_TRACE(Error.Limit);
-        EXPECT_EQ(ErrorOf(*P, std::string("SELECT a FROM t ") + Error.Limit), Error.Message);
+        EXPECT_EQ(test::ErrorOf(*P, std::string("SELECT a FROM t ") + Error.Limit), Error.Message);
     }
 }
 

@@ -1,4 +1,4 @@
-#include "KRModelTestSupport.h"
+#include "KRTestSupport.h"
 
 #include <gtest/gtest.h>
 

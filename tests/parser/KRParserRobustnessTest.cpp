@@ -1,5 +1,6 @@
 // No input may hang or crash the SELECT parser: it reads a statement or raises EKRParserError with
 // the documented message and position, and a parser used again carries nothing over.
+#include "KRTestSupport.h"
 #include "parser/KRSelectParser.h"
 
 #include <algorithm>
@@ -19,44 +20,9 @@ std::unique_ptr<TKRSelectParser> NewParser(bool QuoteIdentifiers = true)
     return P;
 }
 
-std::string Repeat(const std::string &Text, int Count)
-{
-    std::string Result;
-    Result.reserve(Text.size() * static_cast<std::size_t>(Count));
-    for (int I = 0; I < Count; ++I)
-        Result += Text;
-    return Result;
-}
-
-//! What reading one text gave: the statement written back, or the error raised.
-struct TRead
-{
-    bool Parsed = false;
-    std::string Text;
-    int Code = 0;
-    std::string Message;
-    std::string Token;
-    int Line = 0;
-    int Pos = 0;
-};
-
-// Anything but EKRParserError escapes and fails the test that called it.
-TRead Read(TKRSelectParser &P, const std::string &Sql)
-{
-    TRead Result;
-    try {
-        P.SetExpression(Sql);
-        Result.Parsed = true;
-        Result.Text = P.GetExpression();
-    } catch (const EKRParserError &E) {
-        Result.Code = E.ErrorCode();
-        Result.Message = E.Message();
-        Result.Token = E.Token();
-        Result.Line = E.LineNo();
-        Result.Pos = E.LinePos();
-    }
-    return Result;
-}
+using TRead = test::TReadOutcome;
+using test::Read;
+using test::Repeat;
 
 TRead Read(const std::string &Sql)
 {

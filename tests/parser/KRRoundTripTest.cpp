@@ -1,6 +1,7 @@
 // Round trips of the SELECT parser: whatever it reads comes back as text that reads back into the
 // same model and is written the same way again. The statements come from data/roundtrip.sql, the
 // exact texts from data/expected.txt, and a generator adds two thousand more.
+#include "KRTestSupport.h"
 #include "parser/KRSelectParser.h"
 
 #include <algorithm>
@@ -17,6 +18,9 @@
 using namespace korvan;
 
 namespace {
+
+using test::Unescape;
+using test::Visible;
 
 //! One way of writing statements: identifier quoting and the letter case of keywords and functions.
 struct TMode
@@ -42,42 +46,6 @@ std::unique_ptr<TKRSelectParser> NewParser(const TMode &Mode)
     P->ScriptFormat()->SetKeywordsFormat(Mode.Keywords);
     P->ScriptFormat()->SetFunctionsFormat(Mode.Functions);
     return P;
-}
-
-//! A data file's escapes: "\n" is a CR LF line break, "\t" a tab, "\\" a backslash.
-std::string Unescape(const std::string &Text)
-{
-    std::string Result;
-    for (std::size_t I = 0; I < Text.size(); ++I) {
-        if (Text[I] != '\\' || I + 1 == Text.size()) {
-            Result += Text[I];
-            continue;
-        }
-        const char Next = Text[++I];
-        if (Next == 'n')
-            Result += "\r\n";
-        else if (Next == 't')
-            Result += '\t';
-        else
-            Result += Next;
-    }
-    return Result;
-}
-
-//! A statement as failure messages show it: one line, CR LF as "\n".
-std::string Visible(const std::string &Text)
-{
-    std::string Result;
-    for (std::size_t I = 0; I < Text.size(); ++I) {
-        if (Text[I] == '\r' && I + 1 < Text.size() && Text[I + 1] == '\n') {
-            Result += "\\n";
-            ++I;
-        } else if (Text[I] == '\t')
-            Result += "\\t";
-        else
-            Result += Text[I];
-    }
-    return Result;
 }
 
 std::string DataPath(const char *Name)

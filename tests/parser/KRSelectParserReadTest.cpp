@@ -1,7 +1,5 @@
 // Reading statements into the model: what each clause makes of the text.
-#include "KRModelTestSupport.h"
-#include "dialects/KRIBSelectParser.h"
-#include "dialects/KRMySelectParser.h"
+#include "KRTestSupport.h"
 #include "framework/KRText.h"
 
 #include <gtest/gtest.h>
@@ -286,27 +284,19 @@ TEST(KRSelectParserRead, AFailedReadLeavesTheLastStatement)
     struct TDialect
     {
         const char *Name;
-        std::unique_ptr<TKRSelectParser> (*Create)();
         const char *Good;
         std::vector<std::string> Broken;
     };
-    const auto Firebird = [] {
-        auto P = Construct<TKRIBSelectParser>();
-        P->SetSQLServer(qssFireBird);
-        return std::unique_ptr<TKRSelectParser>(std::move(P));
-    };
     const TDialect Dialects[] = {
-        { "generic", [] { return std::unique_ptr<TKRSelectParser>(Construct<TKRSelectParser>()); },
+        { "generic",
                 "SELECT DISTINCT o.a, SUM(o.b) FROM orders o INNER JOIN items i ON o.id = i.oid WHERE o.a > "
                 "1 "
                 "GROUP BY o.a, 2 HAVING SUM(o.b) > 10 ORDER BY o.a DESC",
                 {} },
-        { "interbase", [] { return std::unique_ptr<TKRSelectParser>(Construct<TKRIBSelectParser>()); },
-                "SELECT a FROM t ORDER BY a ROWS 1 TO 10 BY 2 PERCENT", { "SELECT a FROM t ROWS x" } },
-        { "firebird", Firebird, "SELECT FIRST 5 SKIP 2 a FROM t ORDER BY a ROWS 1 TO 3",
+        { "interbase", "SELECT a FROM t ORDER BY a ROWS 1 TO 10 BY 2 PERCENT", { "SELECT a FROM t ROWS x" } },
+        { "firebird", "SELECT FIRST 5 SKIP 2 a FROM t ORDER BY a ROWS 1 TO 3",
                 { "SELECT FIRST x a FROM t", "SELECT a FROM t ROWS 1 BY 2" } },
-        { "mysql", [] { return std::unique_ptr<TKRSelectParser>(Construct<TKRMySelectParser>()); },
-                "SELECT STRAIGHT_JOIN DISTINCTROW a FROM t LIMIT 5, 10",
+        { "mysql", "SELECT STRAIGHT_JOIN DISTINCTROW a FROM t LIMIT 5, 10",
                 { "SELECT SQL_BIG_RESULT SQL_BIG_RESULT a FROM t", "SELECT a FROM t LIMIT x" } },
     };
     // A fault in every clause, an unterminated string and comment, and nesting past the limit.
@@ -317,7 +307,7 @@ TEST(KRSelectParserRead, AFailedReadLeavesTheLastStatement)
         "SELECT f" + std::string(300, '(') };
     for (const TDialect &D : Dialects) {
         SCOPED_TRACE(D.Name);
-        auto P = D.Create();
+        auto P = CreateDialectParser(D.Name);
         P->SetExpression(D.Good);
         const std::string Expected = P->GetExpression();
         TKRTableDefs *const Tables = P->TableDefs();

@@ -1,4 +1,4 @@
-#include "KRModelBuilder.h"
+#include "KRTestSupport.h"
 
 #include <gtest/gtest.h>
 #include <string>
