@@ -64,7 +64,7 @@ bool TKRIBScanner::GetQuoteIdentifiers() const
 // word, so "A-B" written bare would come back as the expression A - B.
 bool TKRIBScanner::NeedQuotes(const std::string &S) const
 {
-    if (IsKeyword(S) || IsFunction(S))
+    if (IsKeyword(S) || IsFunction(S) || IsValueWord(S))
         return true;
     if (S.size() > 1 && IsIdentQuote(S.front()) && S.front() == S.back())
         return false;

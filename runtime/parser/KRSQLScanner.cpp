@@ -549,7 +549,27 @@ bool TKRSQLScanner::NeedsQuotesWhenOff(const std::string &S) const
             || (S.size() > 1 && S.front() == GetIdentQuote() && S.back() == S.front()))
         return false;
     return !IsIdentifier(S) || std::any_of(S.begin(), S.end(), [this](char C) { return IsDelim(C); })
-            || IsKeyword(S) || IsFunction(S);
+            || IsKeyword(S) || IsFunction(S) || IsValueWord(S);
+}
+
+bool TKRSQLScanner::IsLiteralValueWord(const std::string &S) const
+{
+    static const TKRWordSet Words = [] {
+        TStringList List;
+        for (const char *Word : { "TRUE", "FALSE", "NULL", "CURRENT_DATE", "CURRENT_TIME",
+                     "CURRENT_TIMESTAMP", "LOCALTIME", "LOCALTIMESTAMP", "CURRENT_USER", "USER",
+                     "SESSION_USER", "SYSTEM_USER", "CURRENT_ROLE", "CURRENT_CATALOG", "CURRENT_SCHEMA" })
+            List.Add(Word);
+        TKRWordSet Set;
+        Set.Assign(List);
+        return Set;
+    }();
+    return Words.Contains(S);
+}
+
+bool TKRSQLScanner::IsValueWord(const std::string &S) const
+{
+    return IsLiteralValueWord(S) || SameText(S, "CASE");
 }
 
 std::string TKRSQLScanner::ProcessName(const std::string &S) const

@@ -110,8 +110,14 @@ public:
     //! it would not read back otherwise (NeedsQuotesWhenOff).
     virtual std::string ProcessName(const std::string &S) const;
     //! Whether one name part needs quotes even with quoting off: it is no identifier, holds a
-    //! delimiter, or is a keyword or function word. Never for a dialect without identifier quotes.
+    //! delimiter, or is a keyword, function word or value word. Never for a dialect without
+    //! identifier quotes.
     bool NeedsQuotesWhenOff(const std::string &S) const;
+    //! A word that stands for a value of its own where it stands alone: TRUE, NULL, CURRENT_DATE...
+    bool IsLiteralValueWord(const std::string &S) const;
+    //! A word that the reader takes for a value, or the start of one, where it stands alone: the
+    //! literal value words and CASE. A name spelled so must be written in quotes.
+    bool IsValueWord(const std::string &S) const;
     //! Undoes the escaping of a quoted section's text: a doubled Quote stands for one.
     virtual std::string UnescapeQuoted(const std::string &Text, char Quote) const;
     //! A string value as a literal of the dialect: in string quotes, inner quotes doubled.

@@ -74,11 +74,6 @@ std::string TKRSelectParser::NamePart(const std::string &Part) const
 
 namespace {
 
-//! Words that stand for a value of their own: never a column, never qualified.
-constexpr const char *LiteralWords[] = { "TRUE", "FALSE", "NULL", "CURRENT_DATE", "CURRENT_TIME",
-    "CURRENT_TIMESTAMP", "LOCALTIME", "LOCALTIMESTAMP", "CURRENT_USER", "USER", "SESSION_USER", "SYSTEM_USER",
-    "CURRENT_ROLE", "CURRENT_CATALOG", "CURRENT_SCHEMA" };
-
 //! Words whose parenthesised part the model keeps whole: CAST(x AS INTEGER), EXISTS (SELECT ...),
 //! x = ANY (SELECT ...).
 constexpr const char *WholeCallWords[] = { "CAST", "EXISTS", "ANY", "SOME", "ALL" };
@@ -128,7 +123,7 @@ bool TKRSelectParser::NextIs(const char *Word) const
 
 bool TKRSelectParser::IsLiteralWord() const
 {
-    if (FScanner->TokenQuote() != '\0' || !IsOneOf<LiteralWords>(FScanner->Token()))
+    if (FScanner->TokenQuote() != '\0' || !FScanner->IsLiteralValueWord(FScanner->Token()))
         return false;
     return !NextIs("(") && !NextIs(".");
 }
@@ -203,8 +198,9 @@ bool TKRSelectParser::IsWholeStart() const
         const TKRScanMark Next = FScanner->PeekNext();
         return Next.TokenQuote == '\0' && (SameText(Next.Token, "SELECT") || SameText(Next.Token, "WITH"));
     }
+    // CASE.x is a column of a table named CASE.
     if (SameText(Token, "CASE"))
-        return true;
+        return !NextIs(".");
     return IsOneOf<WholeCallWords>(Token) && NextIs("(");
 }
 

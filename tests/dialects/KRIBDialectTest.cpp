@@ -320,6 +320,8 @@ TEST(KRIBSelectParser, StatementsRoundTripInBothServersAndDialects)
         { Firebird, "SELECT FIRST 2147483647 a FROM t" },
         { Dialect3, "SELECT \"Name\", \"FIRST\" AS \"Order\" FROM \"My Table\" WHERE \"Name\" = 'x'" },
         { Dialect3, "SELECT t.\"a\"\"b\", \"A-B\" FROM t" },
+        // Found by fuzzing: a table named CASE was written bare and read back as the start of a CASE.
+        { Dialect3, "SELECT \"CASE\".\"n\", \"TRUE\" FROM \"CASE\", \"n\"('') WHERE \"n\" = ''" },
         { Dialect1, "SELECT \"It's\", 'say \"hi\"' FROM t WHERE a = \"x\"" },
         { Dialect1, "SELECT a FROM t WHERE b = \"\" OR c = ''" },
         { All,
