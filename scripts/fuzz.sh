@@ -13,7 +13,8 @@ targets=("$@")
 
 bash scripts/install-deps.sh
 build=build/fuzz
-CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVAN_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null
+CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVAN_FUZZ=ON -DBUILD_TESTING=OFF \
+    -DKORVAN_QT=OFF >/dev/null
 cmake --build "$build" -j"$(nproc)" >/dev/null
 
 # The dictionary holds every dialect's words; the seeds are the statements the tests read.
