@@ -185,9 +185,16 @@ void TKRDragController::Drop(QPoint Global)
         Cancel();
         return;
     }
-    AsTarget(Over)->DragDrop(FSourceWidget, Over->mapFromGlobal(Global));
-    if (Dragging())
-        Finish(FTarget == Over ? Over : nullptr, Global);
+    // The drag is over before the target handles the drop, so that whatever the drop shows (a
+    // question, an error) gets the mouse and the normal cursor.
+    const QPointer<QWidget> Target = Over;
+    const QPointer<QWidget> SourceWidget = FSourceWidget;
+    TKRDragSource *const Source = FSource;
+    Reset();
+    AsTarget(Over)->DragDrop(SourceWidget, Over->mapFromGlobal(Global));
+    // A source freed by the drop hears nothing more.
+    if (SourceWidget)
+        Source->EndDrag(Target, Target ? Target->mapFromGlobal(Global) : SourceWidget->mapFromGlobal(Global));
 }
 
 void TKRDragController::Finish(QWidget *Target, QPoint Global)

@@ -24,7 +24,8 @@ public:
     //! widget). Accept comes in true; the widget leaves it true to take a drop at Pos. Entering
     //! is followed by a move at the same place; the move's answer counts.
     virtual void DragOver(QObject *Source, QPoint Pos, TKRDragState State, bool &Accept) = 0;
-    //! Source was dropped at Pos after the widget accepted it there.
+    //! Source was dropped at Pos after the widget accepted it there. The drag has ended (the mouse
+    //! and the cursor are the application's again); the source hears EndDrag after this returns.
     virtual void DragDrop(QObject *Source, QPoint Pos) = 0;
 
 protected:

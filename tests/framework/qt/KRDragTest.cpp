@@ -82,7 +82,13 @@ public:
     {
         FLog->push_back(objectName().toStdString() + " drop " + At(Pos) + " from "
                 + Source->objectName().toStdString());
+        // What the drop shows gets the mouse: the drag is over.
+        QVERIFY(!KRDragController().Dragging());
+        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+        if (OnDrop)
+            OnDrop();
     }
+    std::function<void()> OnDrop;
 
 private:
     std::vector<std::string> *FLog;
@@ -295,6 +301,16 @@ private Q_SLOTS:
         QCOMPARE(Text(Desk.Log),
                 Text(TLog{ "start", "A enter 10,10", "A move 10,10", "A leave 10,10 without source" }));
         QCOMPARE(Desk.A->MouseEvents, 2);
+
+        // Freed by the drop (the drop closed the source's window): it hears no end.
+        TDesk Dropped;
+        QVERIFY(QTest::qWaitForWindowExposed(&Dropped.Window));
+        Dropped.A->OnDrop = [&Dropped] { delete Dropped.Source; };
+        QTest::mousePress(Dropped.Source, Qt::LeftButton, {}, QPoint(20, 20));
+        QTest::mouseMove(Dropped.A, QPoint(10, 10));
+        QTest::mouseRelease(Dropped.A, Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(Text(Dropped.Log),
+                Text(TLog{ "start", "A enter 10,10", "A move 10,10", "A drop 10,10 from source" }));
 
         // Freed before the drag started: it never starts.
         TDesk Again;
