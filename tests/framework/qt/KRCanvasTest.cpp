@@ -478,8 +478,6 @@ private Q_SLOTS:
         const QRegion Cell = PixelsOf(Image.copy(0, 30, 200, 30), Qt::yellow);
         QCOMPARE(Cell.boundingRect().bottom(), 29);
         QCOMPARE(Cell.boundingRect().left(), (200 - Width) / 2);
-        if (qEnvironmentVariableIsSet("KORVAN_GRABS"))
-            Image.save(qEnvironmentVariable("KORVAN_GRABS") + QStringLiteral("/text.png"));
     }
 
     void TextIsClippedToItsRectangle()

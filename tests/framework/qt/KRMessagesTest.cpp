@@ -62,16 +62,6 @@ class TKRMessagesTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void MessageNumbers()
-    {
-        QCOMPARE(CM_BASE, 0xB000u);
-        QCOMPARE(CM_MOVECONTROL, 0xB067u);
-        QCOMPARE(CM_RESIZECONTROL, 0xB068u);
-        QCOMPARE(CM_CLOSETABLE, 0xB069u);
-        QCOMPARE(CM_UNLINKTABLE, 0xB06Au);
-        QCOMPARE(CM_DELETELINK, 0xB06Bu);
-    }
-
     void PostedCallsRunLaterInOrder()
     {
         QObject Receiver;
