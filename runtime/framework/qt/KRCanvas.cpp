@@ -229,10 +229,14 @@ void TKRCanvas::WideLines(const QPolygon &Points, bool Closed)
             FState.PenStyle == psDot ? Qt::DotLine : Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     FPainter.setPen(Pen);
     FPainter.setBrush(Qt::NoBrush);
-    // Through the pixels' centres, so that the pen spreads evenly around the one-pixel line.
+    // An odd width runs through the pixels' centres, so that the pen spreads evenly around the
+    // one-pixel line; an even width runs along the pixels' corners and takes the extra pixel above
+    // and left of the line, as the old window system did (a two-pixel horizontal line at y covers
+    // rows y - 1 and y).
+    const double Offset = FState.PenWidth % 2 == 0 ? 0.0 : 0.5;
     QPolygonF Centres;
     for (const QPoint &P : Points)
-        Centres << QPointF(P.x() + 0.5, P.y() + 0.5);
+        Centres << QPointF(P.x() + Offset, P.y() + Offset);
     if (Closed)
         FPainter.drawPolygon(Centres);
     else

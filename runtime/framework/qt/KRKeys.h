@@ -33,7 +33,8 @@ inline constexpr int VK_NUMPAD0 = 96;
 inline constexpr int VK_F1 = 112;
 inline constexpr int VK_F12 = 123;
 
-enum TKRShiftStateItem : std::uint8_t { ssShift, ssAlt, ssCtrl };
+//! The keys and, for the mouse, the buttons held down.
+enum TKRShiftStateItem : std::uint8_t { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble };
 using TKRShiftState = TSet<TKRShiftStateItem>;
 
 //! The virtual-key number of Event's key: the numbers above, '0'..'9' for the digits, VK_NUMPAD0 +

@@ -67,8 +67,10 @@ int TKRWidgetPrompter::MessageBox(
         Buttons = { { QMessageBox::Ok, IDOK } };
         break;
     }
-    QMessageBox Box(IconOf(Flags), QString::fromStdString(Caption), QString::fromStdString(Text),
-            QMessageBox::NoButton, Parent);
+    // The texts break their lines with CR LF; a label shows a lone CR as a glyph.
+    QString Shown = QString::fromStdString(Text);
+    Shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QMessageBox Box(IconOf(Flags), QString::fromStdString(Caption), Shown, QMessageBox::NoButton, Parent);
     Box.setTextFormat(Qt::PlainText);
     for (const TButton &B : Buttons) {
         QPushButton *Button = Box.addButton(B.Button);

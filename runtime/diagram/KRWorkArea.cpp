@@ -1,0 +1,447 @@
+#include "diagram/KRWorkArea.h"
+
+#include "component/KRStyles.h"
+#include "diagram/KRLink.h"
+#include "diagram/KRTable.h"
+#include "framework/qt/KRCanvas.h"
+#include "framework/qt/KRCursor.h"
+#include "parser/KRTableDefs.h"
+
+#include <algorithm>
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScrollBar>
+
+namespace korvan {
+
+TKRWorkArea::TKRWorkArea(QWidget *Parent, TKRWorkAreaOwner *Owner)
+    : TKRAllKeys<QAbstractScrollArea>(Parent)
+    , FOwner(Owner)
+    , FMoveHits{ htTLeft, htTTop, htTRight, htTBottom, htTLeftTop, htTLeftBottom, htTRightTop, htTRightBottom,
+        htTCaption }
+    , FFont(QStringLiteral("DejaVu Sans"))
+{
+    FFont.setPixelSize(11);
+    if (!Owner) {
+        FDefaultPalette = std::make_unique<TKRPalette>();
+        FDefaultStyle = std::make_unique<TKRStyle>();
+    }
+    setFocusPolicy(Qt::StrongFocus);
+    viewport()->setMouseTracking(true);
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    horizontalScrollBar()->setSingleStep(8);
+    verticalScrollBar()->setSingleStep(8);
+    UpdateScrollRanges();
+}
+
+TKRWorkArea::~TKRWorkArea()
+{
+    FHotObject = nullptr;
+    FSelectedObject = nullptr;
+    FLinks.clear();
+    FJoins.clear();
+    FTableWindows.clear();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Look
+
+const TKRPalette &TKRWorkArea::Palette() const
+{
+    return FOwner ? FOwner->Palette() : *FDefaultPalette;
+}
+
+const TKRStyle &TKRWorkArea::Style() const
+{
+    return FOwner ? FOwner->Style() : *FDefaultStyle;
+}
+
+TKROptions TKRWorkArea::Options() const
+{
+    return FOwner ? FOwner->Options() : TKROptions{ kroRowSelect };
+}
+
+int TKRWorkArea::FontHeight() const
+{
+    const int Pixels = FFont.pixelSize() > 0 ? FFont.pixelSize() : QFontInfo(FFont).pixelSize();
+    return -Pixels;
+}
+
+void TKRWorkArea::SetFont(const QFont &Font)
+{
+    FFont = Font;
+    const int Height = FontHeight();
+    for (const auto &Table : FTableWindows) {
+        Table->SetCaptionHeight(std::abs(Height) + 4);
+        Table->SetItemHeight(Height);
+    }
+    viewport()->update();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Scrolling and repainting
+
+int TKRWorkArea::HorzPosition() const
+{
+    return horizontalScrollBar()->value();
+}
+
+int TKRWorkArea::VertPosition() const
+{
+    return verticalScrollBar()->value();
+}
+
+void TKRWorkArea::SetScrollPos(QPoint Pos)
+{
+    horizontalScrollBar()->setValue(Pos.x());
+    verticalScrollBar()->setValue(Pos.y());
+}
+
+void TKRWorkArea::UpdateScrollRanges()
+{
+    const QSize Client = viewport()->size();
+    horizontalScrollBar()->setRange(0, std::max(0, ContentSize - Client.width()));
+    horizontalScrollBar()->setPageStep(Client.width());
+    verticalScrollBar()->setRange(0, std::max(0, ContentSize - Client.height()));
+    verticalScrollBar()->setPageStep(Client.height());
+}
+
+void TKRWorkArea::resizeEvent(QResizeEvent *Event)
+{
+    QAbstractScrollArea::resizeEvent(Event);
+    UpdateScrollRanges();
+}
+
+void TKRWorkArea::scrollContentsBy(int, int)
+{
+    viewport()->update();
+}
+
+void TKRWorkArea::InvalidateRect(const QRect &Rect)
+{
+    viewport()->update(Rect);
+}
+
+void TKRWorkArea::InvalidateRegion(const QRegion &Region)
+{
+    viewport()->update(Region);
+}
+
+void TKRWorkArea::paintEvent(QPaintEvent *Event)
+{
+    QPainter Painter(viewport());
+    Painter.setClipRegion(Event->region());
+    {
+        TKRCanvas Canvas(Painter, palette());
+        Canvas.SetBkMode(bkTransparent);
+        Canvas.SetPen(clBlack, 1, psClear);
+        // Front to back: each window keeps its rectangle out of everything drawn after it.
+        for (const auto &Table : FTableWindows)
+            Table->Paint(Canvas);
+        Canvas.FillRect(viewport()->rect(), clBtnFace);
+        Canvas.SetBrush(clBlack);
+        for (const auto &Link : FLinks)
+            Link->Paint(Canvas);
+    }
+    // A rubber band is inverted over everything, windows included.
+    Painter.setClipRegion(Event->region());
+    TKRCanvas Band(Painter, palette());
+    for (const auto &Link : FLinks)
+        Link->PaintRubberBand(Band);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Windows
+
+TKRTable *TKRWorkArea::AddPanel(const std::string &Name, const TDataSet *DataSet)
+{
+    const auto Taken = [this](const std::string &Alias) {
+        return std::any_of(FTableWindows.begin(), FTableWindows.end(),
+                [&](const auto &T) { return T->GetAlias() == Alias; });
+    };
+    std::string Alias = Name;
+    int Counter = 0;
+    while (Taken(Alias))
+        Alias = Name + std::to_string(++Counter);
+    Select(nullptr);
+    auto Table = std::make_unique<TKRTable>(this, DataSet, Name);
+    if (Counter > 0)
+        Table->SetAlias(Alias);
+    if (FOwner && !FOwner->DoAddRemoveTable(Table.get(), kraAdd))
+        return nullptr;
+    const QRect Caption = Table->CaptionRect(true);
+    const int Needed = Caption.x() + Caption.width() - Table->Left();
+    if (Table->Width() < Needed)
+        Table->SetWidth(Needed);
+
+    QRect R = Table->GetBoundsRect().translated(50, 20);
+    for (std::size_t I = 0; I < FTableWindows.size();) {
+        const QRect Other = FTableWindows[I]->GetBoundsRect();
+        if (R.intersects(Other)) {
+            R.moveLeft(Other.x() + Other.width() + 10);
+            I = 0;
+        } else {
+            ++I;
+        }
+    }
+    Table->SetLeft(R.x());
+    Table->SetTop(R.y());
+
+    TKRTable *Added = Table.get();
+    FTableWindows.insert(FTableWindows.begin(), std::move(Table));
+    if (FOnAddTable)
+        FOnAddTable(this, Added);
+    Select(Added);
+    return Added;
+}
+
+TKRTable *TKRWorkArea::GetTable(const std::string &Alias) const
+{
+    if (Alias.find_first_not_of(" \t\r\n") == std::string::npos)
+        return FTableWindows.size() == 1 ? FTableWindows.front().get() : nullptr;
+    for (const auto &Table : FTableWindows)
+        if (Table->GetAlias() == Alias)
+            return Table.get();
+    return nullptr;
+}
+
+void TKRWorkArea::TableToFront(TKRFloatObject *Object)
+{
+    const auto It = std::find_if(FTableWindows.begin(), FTableWindows.end(),
+            [Object](const auto &T) { return T.get() == Object; });
+    if (It != FTableWindows.end() && It != FTableWindows.begin())
+        std::rotate(FTableWindows.begin(), It, It + 1);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Links and joins
+
+TKRJoin *TKRWorkArea::FindJoin(const TKRTable *Table1, const TKRTable *Table2, bool &Swapped) const
+{
+    for (const auto &Join : FJoins) {
+        if (Join->Tables(0) == Table1 && Join->Tables(1) == Table2) {
+            Swapped = false;
+            return Join.get();
+        }
+        if (Join->Tables(0) == Table2 && Join->Tables(1) == Table1) {
+            Swapped = true;
+            return Join.get();
+        }
+    }
+    return nullptr;
+}
+
+bool TKRWorkArea::FindLink(const TKRTable *Table1, const TKRTable *Table2, const TKRListItem *Item1,
+        const TKRListItem *Item2) const
+{
+    bool Swapped = false;
+    const TKRJoin *Join = FindJoin(Table1, Table2, Swapped);
+    if (!Join)
+        return false;
+    if (Swapped)
+        std::swap(Item1, Item2);
+    return std::any_of(FLinks.begin(), FLinks.end(), [&](const auto &Link) {
+        return Link->Join() == Join && Link->FirstItem() == Item1 && Link->SecondItem() == Item2;
+    });
+}
+
+TKRLink *TKRWorkArea::AddLink(TKRTable *Table1, TKRTable *Table2, TKRListItem *Item1, TKRListItem *Item2)
+{
+    const auto IsWindow = [this](const TKRTable *T) {
+        return T && std::any_of(FTableWindows.begin(), FTableWindows.end(), [T](const auto &W) {
+            return W.get() == T;
+        });
+    };
+    // A row that is not there (a join naming a field the window lacks) gets no link.
+    if (!IsWindow(Table1) || !IsWindow(Table2) || !Item1 || !Item2 || Item1->Table() != Table1
+            || Item2->Table() != Table2)
+        return nullptr;
+    bool Swapped = false;
+    TKRJoin *Join = FindJoin(Table1, Table2, Swapped);
+    std::unique_ptr<TKRJoin> NewJoin;
+    if (!Join) {
+        NewJoin = std::make_unique<TKRJoin>(this, Table1, Table2);
+        Join = NewJoin.get();
+    }
+    auto Link = Swapped ? std::make_unique<TKRLink>(this, Join, Item2, Item1)
+                        : std::make_unique<TKRLink>(this, Join, Item1, Item2);
+    if (FOwner && !FOwner->DoAddRemoveLink(Link.get(), kraAdd))
+        return nullptr;
+    if (NewJoin)
+        FJoins.push_back(std::move(NewJoin));
+    TKRLink *Added = Link.get();
+    FLinks.push_back(std::move(Link));
+
+    if (TKRTableDefs *Defs = FOwner ? FOwner->TableDefs() : nullptr)
+        if (TKRTableDef *Def = Defs->FindByAlias(Table1->GetAlias()))
+            if (!Def->JoinDefs()->Find(Item1->Name(), Table2->GetAlias(), Item2->Name())) {
+                TKRJoinDef *JoinDef = Def->JoinDefs()->Add();
+                JoinDef->SetFieldName(Item1->Name());
+                JoinDef->SetJoinTable(Table2->GetAlias());
+                JoinDef->SetJoinFieldName(Item2->Name());
+            }
+    InvalidateRegion(Added->GetClipRgn(0));
+    if (FOnAddLink)
+        FOnAddLink(this, Added);
+    return Added;
+}
+
+int TKRWorkArea::IndexOfLink(const TKRLink *Link) const
+{
+    for (std::size_t I = 0; I < FLinks.size(); ++I)
+        if (FLinks[I].get() == Link)
+            return static_cast<int>(I);
+    return -1;
+}
+
+void TKRWorkArea::RemoveJoinDef(const TKRLink &Link)
+{
+    TKRTableDefs *Defs = FOwner ? FOwner->TableDefs() : nullptr;
+    const TKRTable *First = Link.Join()->Tables(0);
+    const TKRTable *Second = Link.Join()->Tables(1);
+    if (!Defs || !First || !Second)
+        return;
+    if (TKRTableDef *Def = Defs->FindByAlias(First->GetAlias()))
+        delete Def->JoinDefs()->Find(Link.FirstItem()->Name(), Second->GetAlias(), Link.SecondItem()->Name());
+}
+
+void TKRWorkArea::RemoveLink(TKRLink *Link, int Index, bool Invalidate)
+{
+    if (Index < 0 || Index >= LinkCount() || Links(Index) != Link)
+        return;
+    if (FHotObject == Link)
+        FHotObject = nullptr;
+    if (FSelectedObject == Link) {
+        Link->SetSelect(false);
+        FSelectedObject = nullptr;
+    }
+    if (Invalidate)
+        InvalidateRegion(Link->GetClipRgn(0));
+    RemoveJoinDef(*Link);
+    std::unique_ptr<TKRLink> Owned = std::move(FLinks[static_cast<std::size_t>(Index)]);
+    FLinks.erase(FLinks.begin() + Index);
+    if (FOnRemoveLink)
+        FOnRemoveLink(this, Owned.get());
+    const TKRJoin *Join = Owned->Join();
+    Owned.reset();
+    if (std::none_of(FLinks.begin(), FLinks.end(), [Join](const auto &L) { return L->Join() == Join; }))
+        std::erase_if(FJoins, [Join](const auto &J) { return J.get() == Join; });
+}
+
+void TKRWorkArea::DeleteLink(TKRLink *Link)
+{
+    if (FOwner && !FOwner->DoAddRemoveLink(Link, kraRemove))
+        return;
+    RemoveLink(Link, IndexOfLink(Link), true);
+}
+
+void TKRWorkArea::ClearContents()
+{
+    FHotObject = nullptr;
+    FSelectedObject = nullptr;
+    FLinks.clear();
+    FJoins.clear();
+    FTableWindows.clear();
+    viewport()->update();
+}
+
+void TKRWorkArea::SelectLink(TKRListItem *Item1, TKRListItem *Item2, bool State)
+{
+    if (FOnSelectionLink)
+        FOnSelectionLink(this, Item1->Table(), Item2->Table(), Item1, Item2, State);
+}
+
+void TKRWorkArea::MoveControl(TKRTable *Table)
+{
+    for (const auto &Link : FLinks) {
+        const bool First = Link->Join()->Tables(0) == Table;
+        const bool Second = Link->Join()->Tables(1) == Table;
+        if (!First && !Second)
+            continue;
+        // A link with bend points repaints only its moving end; a straight one moves as a whole.
+        const int Part = Link->CountPoints() == 4 ? 0 : Second ? 2 : 1;
+        InvalidateRegion(Link->GetClipRgn(Part));
+        Link->SetBoundaryRect();
+        InvalidateRegion(Link->GetClipRgn(Part));
+    }
+}
+
+void TKRWorkArea::ResizeControl(TKRTable *Table)
+{
+    for (const auto &Link : FLinks)
+        if (Link->Join()->Tables(0) == Table || Link->Join()->Tables(1) == Table) {
+            InvalidateRegion(Link->GetClipRgn(0));
+            Link->SetBoundaryRect();
+            InvalidateRegion(Link->GetClipRgn(0));
+        }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Selection
+
+void TKRWorkArea::Select(TKRFloatObject *Object)
+{
+    if (FSelectedObject && FSelectedObject != Object)
+        FSelectedObject->SetSelect(false);
+    FSelectedObject = Object;
+    if (Object && !Object->Selected())
+        Object->SetSelect(true);
+}
+
+void TKRWorkArea::ClearSelection()
+{
+    for (const auto &Table : FTableWindows)
+        if (Table->Selected())
+            Table->SetSelect(false);
+    for (const auto &Link : FLinks)
+        if (Link->Selected())
+            Link->SetSelect(false);
+}
+
+void TKRWorkArea::SetupCursor(TTableHitTest HitTest)
+{
+    TKRCursor Cursor = crDefault;
+    switch (HitTest) {
+    case htTLeft:
+    case htTRight:
+        Cursor = crSizeWE;
+        break;
+    case htTTop:
+    case htTBottom:
+        Cursor = crSizeNS;
+        break;
+    case htTLeftTop:
+    case htTRightBottom:
+        Cursor = crSizeNWSE;
+        break;
+    case htTLeftBottom:
+    case htTRightTop:
+        Cursor = crSizeNESW;
+        break;
+    case htTEndLine:
+        Cursor = crUpArrow;
+        break;
+    case htTPoint:
+        Cursor = crSizeAll;
+        break;
+    default:
+        break;
+    }
+    if (Cursor == crDefault)
+        viewport()->unsetCursor();
+    else
+        viewport()->setCursor(KRCursor(Cursor));
+}
+
+void TKRWorkArea::AddMenuItem(QMenu &Menu, const std::string &Caption, std::function<void()> Handler)
+{
+    if (Caption == "-") {
+        Menu.addSeparator();
+        return;
+    }
+    QAction *Action = Menu.addAction(QString::fromStdString(Caption));
+    FMenuHandlers.emplace_back(Action, std::move(Handler));
+}
+
+} // namespace korvan

@@ -1,0 +1,209 @@
+// The diagram's surface: a scrolling area of 5000 × 5000 pixels that owns the table windows, the
+// links between their rows and the joins that group those links. It hit tests the mouse against
+// them, routes its messages to them and paints them: windows in front, links beneath.
+#pragma once
+
+#include "component/KROptions.h"
+#include "diagram/KRFloatObject.h"
+#include "framework/qt/KRColor.h"
+#include "framework/qt/KRKeys.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <QAbstractScrollArea>
+#include <QFont>
+#include <QMenu>
+#include <QRegion>
+
+namespace korvan {
+
+class TDataSet;
+class TKRJoin;
+class TKRLink;
+class TKRListItem;
+class TKRPalette;
+class TKRStyle;
+class TKRTable;
+class TKRTableDefs;
+
+//! What the work area asks of the component that owns it. Without an owner the work area allows
+//! everything, keeps no model and draws with the default look.
+class TKRWorkAreaOwner
+{
+public:
+    virtual ~TKRWorkAreaOwner() = default;
+    //! Whether the application allows adding or removing Table.
+    virtual bool DoAddRemoveTable(TKRTable *Table, TKRAction Action) = 0;
+    //! Whether the application allows adding or removing Link.
+    virtual bool DoAddRemoveLink(TKRLink *Link, TKRAction Action) = 0;
+    //! The model's tables, whose join definitions follow the links; nullptr for none.
+    virtual TKRTableDefs *TableDefs() const = 0;
+    virtual TKROptions Options() const = 0;
+    virtual const TKRStyle &Style() const = 0;
+    virtual const TKRPalette &Palette() const = 0;
+};
+
+//! Edits a link's condition and join kind (the link properties dialog).
+class TKRLinkEditor
+{
+public:
+    virtual ~TKRLinkEditor() = default;
+    //! Shows the dialog for Link; true when the user confirmed it.
+    virtual bool Execute(TKRLink &Link) = 0;
+};
+
+class TKRWorkArea : public TKRAllKeys<QAbstractScrollArea>
+{
+public:
+    using TAddEvent = std::function<void(TKRWorkArea *Sender, TKRFloatObject *Item)>;
+    using TSelectionLinkEvent = std::function<void(TKRWorkArea *Sender, TKRTable *Table1, TKRTable *Table2,
+            TKRListItem *Item1, TKRListItem *Item2, bool State)>;
+
+    //! The size of the content surface on both axes.
+    static constexpr int ContentSize = 5000;
+
+    explicit TKRWorkArea(QWidget *Parent = nullptr, TKRWorkAreaOwner *Owner = nullptr);
+    ~TKRWorkArea() override;
+
+    // Contents.
+    int JoinCount() const { return static_cast<int>(FJoins.size()); }
+    TKRJoin *Joins(int Index) const { return FJoins.at(static_cast<std::size_t>(Index)).get(); }
+    int LinkCount() const { return static_cast<int>(FLinks.size()); }
+    TKRLink *Links(int Index) const { return FLinks.at(static_cast<std::size_t>(Index)).get(); }
+    //! In z-order: index 0 is in front.
+    int TableCount() const { return static_cast<int>(FTableWindows.size()); }
+    TKRTable *TableWindows(int Index) const
+    {
+        return FTableWindows.at(static_cast<std::size_t>(Index)).get();
+    }
+
+    //! A new window for the table Name with DataSet's fields, aliased Name, Name1, Name2, ... so
+    //! that aliases stay unique, placed right of the windows in the way from (50, 20), in front and
+    //! selected; nullptr when the application refuses it.
+    TKRTable *AddPanel(const std::string &Name, const TDataSet *DataSet);
+    //! The window whose alias is Alias; for a blank Alias the only window, if there is one.
+    TKRTable *GetTable(const std::string &Alias) const;
+    //! A link from Item1 of Table1 to Item2 of Table2, in the join of the two tables (made when
+    //! there is none), with its join definition in the model; nullptr when the tables are not
+    //! this work area's windows or the application refuses the link.
+    TKRLink *AddLink(TKRTable *Table1, TKRTable *Table2, TKRListItem *Item1, TKRListItem *Item2);
+    //! Frees Link (entry Index of the links) and its join definition, and the join when no link
+    //! uses it any more; Invalidate repaints where it was.
+    void RemoveLink(TKRLink *Link, int Index, bool Invalidate);
+    //! The join of Table1 and Table2; Swapped tells that it holds them the other way round.
+    TKRJoin *FindJoin(const TKRTable *Table1, const TKRTable *Table2, bool &Swapped) const;
+    //! Whether a link already joins Item1 of Table1 with Item2 of Table2.
+    bool FindLink(const TKRTable *Table1, const TKRTable *Table2, const TKRListItem *Item1,
+            const TKRListItem *Item2) const;
+    //! Frees every link, join and window, without events and without touching the model.
+    void ClearContents();
+
+    // Selection and hover.
+    TKRFloatObject *SelectedObject() const { return FSelectedObject; }
+    //! Deselects the selected object and selects Object (nullptr: none).
+    void Select(TKRFloatObject *Object);
+    TKRFloatObject *HotObject() const { return FHotObject; }
+    TTableHitTest HotHit() const { return FHotHit; }
+    //! Tells the application which rows a link joins as it is selected or deselected.
+    void SelectLink(TKRListItem *Item1, TKRListItem *Item2, bool State);
+    //! Brings the window Object to the front; nothing for anything else.
+    void TableToFront(TKRFloatObject *Object);
+    void ClearSelection();
+    //! The cursor for the part HitTest of an object under the mouse.
+    void SetupCursor(TTableHitTest HitTest);
+
+    // The messages of the windows and links.
+    //! A window is being moved: the ends of its links follow.
+    void MoveControl(TKRTable *Table);
+    //! A window was resized, collapsed, expanded or its list scrolled: its links are re-routed.
+    void ResizeControl(TKRTable *Table);
+    //! Asks the application and removes Link. Links ask for this through a queued call.
+    void DeleteLink(TKRLink *Link);
+
+    // Scrolling; content = client + scroll position.
+    int HorzPosition() const;
+    int VertPosition() const;
+    QPoint ScrollPos() const { return { HorzPosition(), VertPosition() }; }
+    void SetScrollPos(QPoint Pos);
+
+    // Look.
+    const QFont &Font() const { return FFont; }
+    //! Assigns the font of every window: caption bars |height| + 4 and rows |height| high (with
+    //! their minimums).
+    void SetFont(const QFont &Font);
+    //! The font's height as the framework gave it: minus the character height in pixels.
+    int FontHeight() const;
+    TColor LinkPenColor() const { return clBlack; }
+    const TKRPalette &Palette() const;
+    const TKRStyle &Style() const;
+    TKROptions Options() const;
+    TKRWorkAreaOwner *Owner() const { return FOwner; }
+
+    //! Repaints Rect or Region, given in client coordinates.
+    void InvalidateRect(const QRect &Rect);
+    void InvalidateRegion(const QRegion &Region);
+
+    //! Adds an item to a popup menu that the work area pops up: Caption "-" is a separator;
+    //! Handler runs after the menu has closed, guarded.
+    void AddMenuItem(QMenu &Menu, const std::string &Caption, std::function<void()> Handler);
+
+    //! The link properties dialog; nullptr for none. The work area does not own it.
+    TKRLinkEditor *LinkEditor() const { return FLinkEditor; }
+    void SetLinkEditor(TKRLinkEditor *Editor) { FLinkEditor = Editor; }
+
+    void SetOnAddTable(TAddEvent Value) { FOnAddTable = std::move(Value); }
+    void SetOnAddLink(TAddEvent Value) { FOnAddLink = std::move(Value); }
+    void SetOnRemoveLink(TAddEvent Value) { FOnRemoveLink = std::move(Value); }
+    void SetOnSelectionLink(TSelectionLinkEvent Value) { FOnSelectionLink = std::move(Value); }
+
+protected:
+    void paintEvent(QPaintEvent *Event) override;
+    void resizeEvent(QResizeEvent *Event) override;
+    void scrollContentsBy(int DX, int DY) override;
+    void mouseMoveEvent(QMouseEvent *Event) override;
+    void mousePressEvent(QMouseEvent *Event) override;
+    void mouseReleaseEvent(QMouseEvent *Event) override;
+    void mouseDoubleClickEvent(QMouseEvent *Event) override;
+    void keyPressEvent(QKeyEvent *Event) override;
+    void keyReleaseEvent(QKeyEvent *Event) override;
+
+private:
+    //! The first window, then link, under P (client) and the part hit; nullptr when none.
+    std::pair<TKRFloatObject *, TTableHitTest> HitObject(QPoint P) const;
+    void HandleMouseMove(TKRMouseMsg &Msg);
+    void HandleLeftButtonDown(TKRMouseMsg &Msg);
+    void HandleLeftButtonUp(TKRMouseMsg &Msg);
+    void HandleRightButtonUp(TKRMouseMsg &Msg, QPoint Global);
+    void HandleDoubleClick();
+    void HandleKeyDown(int Key, TKRShiftState Shift);
+    void UpdateScrollRanges();
+    int IndexOfLink(const TKRLink *Link) const;
+    void RemoveJoinDef(const TKRLink &Link);
+
+    TKRWorkAreaOwner *FOwner;
+    std::vector<std::unique_ptr<TKRJoin>> FJoins;
+    std::vector<std::unique_ptr<TKRLink>> FLinks;
+    std::vector<std::unique_ptr<TKRTable>> FTableWindows;
+    TTableHitTest FHotHit = htTOutSide;
+    TSetOfTableHits FMoveHits;
+    TKRFloatObject *FHotObject = nullptr;
+    TKRFloatObject *FSelectedObject = nullptr;
+    QPoint FDragOffset;
+    QPoint FLastMouse{ -1, -1 };
+    QFont FFont;
+    QMenu FMenu;
+    std::vector<std::pair<QAction *, std::function<void()>>> FMenuHandlers;
+    TKRLinkEditor *FLinkEditor = nullptr;
+    std::unique_ptr<TKRPalette> FDefaultPalette;
+    std::unique_ptr<TKRStyle> FDefaultStyle;
+    TAddEvent FOnAddTable;
+    TAddEvent FOnAddLink;
+    TAddEvent FOnRemoveLink;
+    TSelectionLinkEvent FOnSelectionLink;
+};
+
+} // namespace korvan
