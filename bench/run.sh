@@ -27,6 +27,11 @@ echo "== Heap held by a parsed model (bytes)"
 echo "== Google Benchmark: scanning, parsing, writing and the round trip, every mode and size"
 "$build/bench/korvan_bench" --benchmark_filter="$filter" --benchmark_min_time=0.5
 
+if [ -x "$build/bench/korvan-bench-diagram" ]; then
+    echo "== Google Benchmark: the diagram (offscreen)"
+    QT_QPA_PLATFORM=offscreen "$build/bench/korvan-bench-diagram" --benchmark_filter="$filter" --benchmark_min_time=0.5
+fi
+
 # The peers read the generic statements: no dialect clauses, no quoted names.
 files=()
 for size in small medium large huge batch; do files+=("$statements/generic-$size.sql"); done

@@ -224,10 +224,25 @@ std::string TKRLink::GetHint()
 TTableHitTest TKRLink::HitTest(QPoint P)
 {
     const int N = CountPoints();
-    TTableHitTest Result = IsPointNearLine(FPoints, P + ScrollPos(), N) != -1 ? htTClient : htTOutSide;
+    const QPoint Q = P + ScrollPos();
+    // Every point the line test measures lies within the points' bounding box, and its distance is
+    // a city-block one: a mouse farther from the box than the tolerance (and the 3-pixel reach of
+    // the points) hits nothing. Most links of a diagram are answered here.
+    const int Reach = std::max(N, PointGrip);
+    int Left = INT_MAX, Top = INT_MAX, Right = INT_MIN, Bottom = INT_MIN;
+    for (const QPoint &Point : FPoints) {
+        Left = std::min(Left, Point.x());
+        Right = std::max(Right, Point.x());
+        Top = std::min(Top, Point.y());
+        Bottom = std::max(Bottom, Point.y());
+    }
+    if (Q.x() < Left - Reach || Q.x() > Right + Reach || Q.y() < Top - Reach || Q.y() > Bottom + Reach)
+        return htTOutSide;
+
+    TTableHitTest Result = IsPointNearLine(FPoints, Q, N) != -1 ? htTClient : htTOutSide;
     // The stub points take no clicks; of two points in reach the later one wins.
     for (int I = 0; I < N; ++I)
-        if (I != 1 && I != N - 2 && Near(Points(I), P))
+        if (I != 1 && I != N - 2 && Near(FPoints[I], Q))
             Result = I == 0 || I == N - 1 ? htTEndLine : htTPoint;
     return Result;
 }

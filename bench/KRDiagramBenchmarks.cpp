@@ -1,0 +1,93 @@
+// The diagram's hot paths, on the offscreen platform: hit testing the mouse against the links.
+#include "diagram/KRLink.h"
+#include "diagram/KRTable.h"
+#include "diagram/KRWorkArea.h"
+#include "framework/KRDataSet.h"
+
+#include <benchmark/benchmark.h>
+#include <cstdlib>
+#include <deque>
+#include <string>
+#include <vector>
+
+#include <QApplication>
+
+using namespace korvan;
+
+namespace {
+
+//! A work area with 20 windows of 8 fields in a grid, and Links links between neighbouring windows,
+//! every second one with two bend points.
+struct TDiagram
+{
+    explicit TDiagram(int Links)
+    {
+        Area.resize(1280, 800);
+        for (int T = 0; T < 20; ++T) {
+            auto &Set = Sets.emplace_back();
+            for (int F = 0; F < 8; ++F)
+                Set.AddField("F" + std::to_string(F), ftInteger);
+            TKRTable *Table = Area.AddPanel("T" + std::to_string(T), &Set);
+            Table->SetWidth(120);
+            Table->SetLeft(40 + (T % 5) * 240);
+            Table->SetTop(20 + (T / 5) * 190);
+        }
+        for (int L = 0; L < Links; ++L) {
+            TKRTable *A = Area.TableWindows(L % 20);
+            TKRTable *B = Area.TableWindows((L + 1 + L / 20) % 20);
+            TKRLink *Link = Area.AddLink(A, B, A->Items(L % 8), B->Items((L / 8) % 8));
+            if (Link && L % 2 == 1) {
+                const QPoint Mid = (Link->Points(1) + Link->Points(2)) / 2;
+                Link->PopupMenu(Menu, Mid.x(), Mid.y(), htTClient);
+                Link->HandleInsertPoint();
+            }
+        }
+    }
+
+    std::deque<TDataSet> Sets;
+    TKRWorkArea Area;
+    QMenu Menu;
+};
+
+//! The work area's hover step over the links: every link hit-tests the mouse. The mouse visits a
+//! grid of positions over the whole viewport, a few of them on lines, one position per iteration.
+void LinkHitTest(benchmark::State &State)
+{
+    TDiagram D(200);
+    if (D.Area.LinkCount() != 200) {
+        State.SkipWithError("the diagram did not get its links");
+        return;
+    }
+    std::vector<QPoint> Mice;
+    for (int Y = 5; Y < 800; Y += 25)
+        for (int X = 7; X < 1280; X += 40)
+            Mice.emplace_back(X, Y);
+    for (int I = 0; I < D.Area.LinkCount(); I += 10)
+        Mice.push_back((D.Area.Links(I)->Points(1) + D.Area.Links(I)->Points(2)) / 2);
+    std::size_t Next = 0;
+    std::int64_t Hits = 0;
+    for (auto _ : State) {
+        const QPoint Mouse = Mice[Next];
+        Next = (Next + 1) % Mice.size();
+        for (int I = 0; I < D.Area.LinkCount(); ++I)
+            Hits += D.Area.Links(I)->HitTest(Mouse) != htTOutSide;
+        benchmark::DoNotOptimize(Hits);
+    }
+    State.counters["links"] = D.Area.LinkCount();
+    State.counters["hits_per_move"] =
+            benchmark::Counter(static_cast<double>(Hits) / static_cast<double>(State.iterations()));
+}
+BENCHMARK(LinkHitTest)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (!std::getenv("QT_QPA_PLATFORM"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication App(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
