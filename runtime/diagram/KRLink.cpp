@@ -25,11 +25,6 @@ constexpr int PointGrip = 3;
 //! How far the stub points lie out from the attach points.
 constexpr int StubLength = 10;
 
-int RightOf(const QRect &R)
-{
-    return R.x() + R.width();
-}
-
 bool Near(QPoint A, QPoint B)
 {
     return std::abs(A.x() - B.x()) <= PointGrip && std::abs(A.y() - B.y()) <= PointGrip;
@@ -117,21 +112,21 @@ QRect TKRLink::SetBoundaryRect()
 
     // Each end leaves on the side that faces the next point of the path: the first bend point, or
     // without bend points the other row's right edge.
-    const int StartTarget = N > 4 ? FPoints[2].x() : RightOf(R2);
+    const int StartTarget = N > 4 ? FPoints[2].x() : KRRight(R2);
     if (StartTarget < R1.x()) {
         FPoints[0] = QPoint(R1.x(), Y1);
         FPoints[1] = QPoint(R1.x() - StubLength, Y1);
     } else {
-        FPoints[0] = QPoint(RightOf(R1), Y1);
-        FPoints[1] = QPoint(RightOf(R1) + StubLength, Y1);
+        FPoints[0] = QPoint(KRRight(R1), Y1);
+        FPoints[1] = QPoint(KRRight(R1) + StubLength, Y1);
     }
-    const int EndTarget = N > 4 ? FPoints[N - 3].x() : RightOf(R1);
+    const int EndTarget = N > 4 ? FPoints[N - 3].x() : KRRight(R1);
     if (EndTarget < R2.x()) {
         FPoints[N - 1] = QPoint(R2.x(), Y2);
         FPoints[N - 2] = QPoint(R2.x() - StubLength, Y2);
     } else {
-        FPoints[N - 1] = QPoint(RightOf(R2), Y2);
-        FPoints[N - 2] = QPoint(RightOf(R2) + StubLength, Y2);
+        FPoints[N - 1] = QPoint(KRRight(R2), Y2);
+        FPoints[N - 2] = QPoint(KRRight(R2) + StubLength, Y2);
     }
 
     int Left = INT_MAX, Top = INT_MAX, Right = 0, Bottom = 0;

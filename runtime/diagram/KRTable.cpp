@@ -4,7 +4,7 @@
 #include "diagram/KRWorkArea.h"
 #include "framework/KRDataSet.h"
 #include "framework/KRException.h"
-#include "framework/KRStrings.h"
+#include "framework/KRText.h"
 #include "framework/qt/KRBitmap.h"
 #include "framework/qt/KRCanvas.h"
 #include "resources/KRResource.h"
@@ -22,21 +22,6 @@ namespace {
 constexpr int MaxInitialRows = 6;
 //! The width of the grips along the edges of a window.
 constexpr int Grip = 4;
-
-int RightOf(const QRect &R)
-{
-    return R.x() + R.width();
-}
-
-int BottomOf(const QRect &R)
-{
-    return R.y() + R.height();
-}
-
-bool IsBlank(const std::string &Text)
-{
-    return Text.find_first_not_of(" \t\r\n") == std::string::npos;
-}
 
 } // namespace
 
@@ -63,12 +48,12 @@ void TKRTable::SetAlias(std::string Value)
 
 std::string TKRTable::GetAlias() const
 {
-    return IsBlank(FAlias) ? FTableName : FAlias;
+    return Trim(FAlias).empty() ? FTableName : FAlias;
 }
 
 std::string TKRTable::GetCaption() const
 {
-    return IsBlank(FAlias) ? FTableName : FTableName + " (" + FAlias + ")";
+    return Trim(FAlias).empty() ? FTableName : FTableName + " (" + FAlias + ")";
 }
 
 TKRListItem *TKRTable::GetFieldItem(const std::string &Name) const
@@ -128,7 +113,7 @@ QRect TKRTable::GetClientRect() const
 {
     const QRect B = GetBoundsRect();
     return KRRect(FLeft + FBorderWidth + FMargin, FTop + FCaptionHeight + FMargin,
-            RightOf(B) - FBorderWidth - FMargin, BottomOf(B) - FBorderWidth - FMargin);
+            KRRight(B) - FBorderWidth - FMargin, KRBottom(B) - FBorderWidth - FMargin);
 }
 
 QRect TKRTable::GetButtonRect() const
@@ -154,12 +139,12 @@ QRect TKRTable::GetFullItemRect(const TKRListItem *Item) const
     const QRect B = GetBoundsRect();
     if (!Expanded())
         return B;
-    const int Right = RightOf(B);
+    const int Right = KRRight(B);
     const int Row = Item->GetIndex() - FFirstVisibleItem;
     if (Row < 0)
         return KRRect(FLeft, FTop, Right, FTop + FCaptionHeight);
     if (Row > FVisibleCount)
-        return KRRect(FLeft, BottomOf(B) - FBorderWidth, Right, BottomOf(B));
+        return KRRect(FLeft, KRBottom(B) - FBorderWidth, Right, KRBottom(B));
     const int Top = FTop + FCaptionHeight + 1 + Row * (FItemHeight + 1);
     const int Bottom = Row == FVisibleCount ? FTop + FHeight - FBorderWidth - FMargin : Top + FItemHeight;
     return KRRect(FLeft, Top, Right, Bottom);
@@ -182,7 +167,7 @@ TKRListItem *TKRTable::GetItemAt(int, int Y) const
 {
     const int Last = std::min(Count(), FFirstVisibleItem + FVisibleCount);
     for (int I = FFirstVisibleItem; I < Last; ++I)
-        if (BottomOf(GetItemRect(Items(I))) > Y)
+        if (KRBottom(GetItemRect(Items(I))) > Y)
             return Items(I);
     return nullptr;
 }
@@ -312,8 +297,8 @@ TTableHitTest TKRTable::HitTest(QPoint P)
 {
     const QPoint Q = P + FWorkArea->ScrollPos();
     const QRect B = GetBoundsRect();
-    const int Right = RightOf(B);
-    const int Bottom = BottomOf(B);
+    const int Right = KRRight(B);
+    const int Bottom = KRBottom(B);
     // The bounds include their right and bottom edges here, so that the grips there can be taken.
     if (Q.x() < FLeft || Q.x() > Right || Q.y() < FTop || Q.y() > Bottom)
         return htTOutSide;

@@ -3,6 +3,7 @@
 #include "component/KRStyles.h"
 #include "diagram/KRLink.h"
 #include "diagram/KRTable.h"
+#include "framework/KRText.h"
 #include "framework/qt/KRCanvas.h"
 #include "framework/qt/KRCursor.h"
 #include "parser/KRTableDefs.h"
@@ -79,6 +80,12 @@ void TKRWorkArea::SetFont(const QFont &Font)
     viewport()->update();
 }
 
+void TKRWorkArea::SetColor(TColor Value)
+{
+    FColor = Value;
+    viewport()->update();
+}
+
 // ---------------------------------------------------------------------------------------------
 // Scrolling and repainting
 
@@ -139,7 +146,7 @@ void TKRWorkArea::paintEvent(QPaintEvent *Event)
         // Front to back: each window keeps its rectangle out of everything drawn after it.
         for (const auto &Table : FTableWindows)
             Table->Paint(Canvas);
-        Canvas.FillRect(viewport()->rect(), clBtnFace);
+        Canvas.FillRect(viewport()->rect(), FColor);
         Canvas.SetBrush(clBlack);
         for (const auto &Link : FLinks)
             Link->Paint(Canvas);
@@ -171,7 +178,7 @@ TKRTable *TKRWorkArea::AddPanel(const std::string &Name, const TDataSet *DataSet
     if (FOwner && !FOwner->DoAddRemoveTable(Table.get(), kraAdd))
         return nullptr;
     const QRect Caption = Table->CaptionRect(true);
-    const int Needed = Caption.x() + Caption.width() - Table->Left();
+    const int Needed = KRRight(Caption) - Table->Left();
     if (Table->Width() < Needed)
         Table->SetWidth(Needed);
 
@@ -179,7 +186,7 @@ TKRTable *TKRWorkArea::AddPanel(const std::string &Name, const TDataSet *DataSet
     for (std::size_t I = 0; I < FTableWindows.size();) {
         const QRect Other = FTableWindows[I]->GetBoundsRect();
         if (R.intersects(Other)) {
-            R.moveLeft(Other.x() + Other.width() + 10);
+            R.moveLeft(KRRight(Other) + 10);
             I = 0;
         } else {
             ++I;
@@ -198,7 +205,7 @@ TKRTable *TKRWorkArea::AddPanel(const std::string &Name, const TDataSet *DataSet
 
 TKRTable *TKRWorkArea::GetTable(const std::string &Alias) const
 {
-    if (Alias.find_first_not_of(" \t\r\n") == std::string::npos)
+    if (Trim(Alias).empty())
         return FTableWindows.size() == 1 ? FTableWindows.front().get() : nullptr;
     for (const auto &Table : FTableWindows)
         if (Table->GetAlias() == Alias)

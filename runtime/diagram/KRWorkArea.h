@@ -138,6 +138,9 @@ public:
     //! The font's height as the framework gave it: minus the character height in pixels.
     int FontHeight() const;
     TColor LinkPenColor() const { return clBlack; }
+    //! The colour of the surface around the windows.
+    TColor Color() const { return FColor; }
+    void SetColor(TColor Value);
     const TKRPalette &Palette() const;
     const TKRStyle &Style() const;
     TKROptions Options() const;
@@ -195,6 +198,7 @@ private:
     QPoint FDragOffset;
     QPoint FLastMouse{ -1, -1 };
     QFont FFont;
+    TColor FColor = clBtnFace;
     QMenu FMenu;
     std::vector<std::pair<QAction *, std::function<void()>>> FMenuHandlers;
     TKRLinkEditor *FLinkEditor = nullptr;

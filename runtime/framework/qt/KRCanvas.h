@@ -74,6 +74,15 @@ inline QRect KRRect(int Left, int Top, int Right, int Bottom)
 {
     return QRect(Left, Top, Right - Left, Bottom - Top);
 }
+//! The first column right of Rect and the first row below it: KRRect's Right and Bottom.
+inline int KRRight(const QRect &Rect)
+{
+    return Rect.x() + Rect.width();
+}
+inline int KRBottom(const QRect &Rect)
+{
+    return Rect.y() + Rect.height();
+}
 
 //! Drawing state and operations over a painter that the caller owns and keeps alive. The painter
 //! is switched to aliased drawing while the canvas exists and given back as it was. Colours are
