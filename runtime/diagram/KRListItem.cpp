@@ -113,6 +113,28 @@ void TKRListItem::SetSelect(bool Value)
     FTable->WorkArea()->InvalidateRect(Row);
 }
 
+void TKRListItem::SetCheck(bool Value)
+{
+    TKRWorkArea *WorkArea = FTable->WorkArea();
+    if (FParamType == ptInput && !FUpdating) {
+        FUpdating = true;
+        const struct TReset
+        {
+            bool &Flag;
+            ~TReset() { Flag = false; }
+        } Reset{ FUpdating };
+        WorkArea->DoEnterParameter(FTable, this);
+    } else {
+        FChecked = Value;
+    }
+    QRect Square = FTable->GetItemRect(this);
+    Square.setWidth(FTable->ItemHeight());
+    WorkArea->InvalidateRect(Square);
+    if (FParamType == ptOutput)
+        WorkArea->HandleCheckItem(FTable, this);
+    UpdateCheck(Value);
+}
+
 void TKRListItem::UpdateCheck(bool Value)
 {
     FChecked = Value;

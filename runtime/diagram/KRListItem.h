@@ -57,6 +57,9 @@ public:
     std::string GetDataName() const;
     //! Stores the flag and repaints the row's text.
     void SetSelect(bool Value);
+    //! The user's check: an input parameter asks the application for its value instead; an output
+    //! row tells the component. Either way the check mark and the select-all box follow.
+    void SetCheck(bool Value);
     //! Stores the check without events and repaints the check mark; an output row updates its
     //! window's select-all box.
     void UpdateCheck(bool Value);
@@ -73,6 +76,7 @@ private:
     bool FChecked = false;
     bool FSelected = false;
     bool FIsNull = true;
+    bool FUpdating = false;
     std::string FColumnName;
 };
 

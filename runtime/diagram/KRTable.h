@@ -118,11 +118,12 @@ public:
     //! normal, 2 hot) within Rect (client coordinates).
     void DrawButton(TKRCanvas &Canvas, int State, int Index, QRect Rect) const;
 
+    //! Rect (content coordinates) in client coordinates.
+    QRect ToClient(QRect Rect) const;
+
 protected:
     //! Repaints Rect (content coordinates).
     void Invalidate(const QRect &Rect) const;
-    //! Bounds in client coordinates.
-    QRect ToClient(QRect Rect) const;
 
     std::string FTableName;
     std::string FAlias;

@@ -161,20 +161,32 @@ void TKRWorkArea::paintEvent(QPaintEvent *Event)
 // ---------------------------------------------------------------------------------------------
 // Windows
 
-TKRTable *TKRWorkArea::AddPanel(const std::string &Name, const TDataSet *DataSet)
+std::string TKRWorkArea::UniqueAlias(const std::string &Name, int &Counter) const
 {
     const auto Taken = [this](const std::string &Alias) {
         return std::any_of(FTableWindows.begin(), FTableWindows.end(),
                 [&](const auto &T) { return T->GetAlias() == Alias; });
     };
     std::string Alias = Name;
-    int Counter = 0;
+    Counter = 0;
     while (Taken(Alias))
         Alias = Name + std::to_string(++Counter);
+    return Alias;
+}
+
+TKRTable *TKRWorkArea::AddPanel(const std::string &Name, const TDataSet *DataSet)
+{
+    int Counter = 0;
+    const std::string Alias = UniqueAlias(Name, Counter);
     Select(nullptr);
     auto Table = std::make_unique<TKRTable>(this, DataSet, Name);
     if (Counter > 0)
         Table->SetAlias(Alias);
+    return PlaceWindow(std::move(Table));
+}
+
+TKRTable *TKRWorkArea::PlaceWindow(std::unique_ptr<TKRTable> Table)
+{
     if (FOwner && !FOwner->DoAddRemoveTable(Table.get(), kraAdd))
         return nullptr;
     const QRect Caption = Table->CaptionRect(true);
@@ -201,6 +213,18 @@ TKRTable *TKRWorkArea::AddPanel(const std::string &Name, const TDataSet *DataSet
         FOnAddTable(this, Added);
     Select(Added);
     return Added;
+}
+
+void TKRWorkArea::DoEnterParameter(TKRTable *Table, TKRListItem *Item)
+{
+    if (FOnEnterParameter)
+        FOnEnterParameter(Table, Item);
+}
+
+void TKRWorkArea::HandleCheckItem(TKRTable *Table, TKRListItem *Item)
+{
+    if (Table && FOnCheckItem)
+        FOnCheckItem(Table, Item);
 }
 
 TKRTable *TKRWorkArea::GetTable(const std::string &Alias) const
@@ -341,6 +365,35 @@ void TKRWorkArea::DeleteLink(TKRLink *Link)
     if (FOwner && !FOwner->DoAddRemoveLink(Link, kraRemove))
         return;
     RemoveLink(Link, IndexOfLink(Link), true);
+}
+
+void TKRWorkArea::UnlinkTable(TKRTable *Table)
+{
+    for (int I = LinkCount() - 1; I >= 0; --I) {
+        const TKRJoin *Join = Links(I)->Join();
+        if (Join->Tables(0) == Table || Join->Tables(1) == Table)
+            RemoveLink(Links(I), I, true);
+    }
+}
+
+void TKRWorkArea::CloseTable(TKRTable *Table, bool Ask)
+{
+    const auto Found = std::find_if(
+            FTableWindows.begin(), FTableWindows.end(), [Table](const auto &T) { return T.get() == Table; });
+    if (Found == FTableWindows.end())
+        return;
+    if (Ask && FOwner && !FOwner->DoAddRemoveTable(Table, kraRemove))
+        return;
+    UnlinkTable(Table);
+    InvalidateRect(Table->ToClient(Table->GetBoundsRect()));
+    if (FHotObject == Table)
+        FHotObject = nullptr;
+    if (FSelectedObject == Table) {
+        Table->SetSelect(false);
+        FSelectedObject = nullptr;
+    }
+    std::unique_ptr<TKRTable> Owned = std::move(*Found);
+    FTableWindows.erase(std::find(FTableWindows.begin(), FTableWindows.end(), nullptr));
 }
 
 void TKRWorkArea::ClearContents()

@@ -60,6 +60,7 @@ class TKRWorkArea : public TKRAllKeys<QAbstractScrollArea>
 {
 public:
     using TAddEvent = std::function<void(TKRWorkArea *Sender, TKRFloatObject *Item)>;
+    using TItemEvent = std::function<void(TKRTable *Table, TKRListItem *Item)>;
     using TSelectionLinkEvent = std::function<void(TKRWorkArea *Sender, TKRTable *Table1, TKRTable *Table2,
             TKRListItem *Item1, TKRListItem *Item2, bool State)>;
 
@@ -85,6 +86,9 @@ public:
     //! that aliases stay unique, placed right of the windows in the way from (50, 20), in front and
     //! selected; nullptr when the application refuses it.
     TKRTable *AddPanel(const std::string &Name, const TDataSet *DataSet);
+    //! Name, or Name followed by the first counter (1, 2, ...) that no window's alias holds;
+    //! Counter tells which (0 for Name itself).
+    std::string UniqueAlias(const std::string &Name, int &Counter) const;
     //! The window whose alias is Alias; for a blank Alias the only window, if there is one.
     TKRTable *GetTable(const std::string &Alias) const;
     //! A link from Item1 of Table1 to Item2 of Table2, in the join of the two tables (made when
@@ -99,8 +103,18 @@ public:
     //! Whether a link already joins Item1 of Table1 with Item2 of Table2.
     bool FindLink(const TKRTable *Table1, const TKRTable *Table2, const TKRListItem *Item1,
             const TKRListItem *Item2) const;
+    //! Removes every link of Table, without asking the application.
+    void UnlinkTable(TKRTable *Table);
+    //! Removes Table with its links and frees it; Ask asks the application first (a window that
+    //! closes itself has asked already). Nothing for a window that is not this work area's.
+    void CloseTable(TKRTable *Table, bool Ask = true);
     //! Frees every link, join and window, without events and without touching the model.
     void ClearContents();
+
+    //! Tells the application that the user wants to give a value to the parameter row Item.
+    void DoEnterParameter(TKRTable *Table, TKRListItem *Item);
+    //! Tells the component that the output row Item of Table was checked or unchecked.
+    void HandleCheckItem(TKRTable *Table, TKRListItem *Item);
 
     // Selection and hover.
     TKRFloatObject *SelectedObject() const { return FSelectedObject; }
@@ -162,8 +176,14 @@ public:
     void SetOnAddLink(TAddEvent Value) { FOnAddLink = std::move(Value); }
     void SetOnRemoveLink(TAddEvent Value) { FOnRemoveLink = std::move(Value); }
     void SetOnSelectionLink(TSelectionLinkEvent Value) { FOnSelectionLink = std::move(Value); }
+    void SetOnCheckItem(TItemEvent Value) { FOnCheckItem = std::move(Value); }
+    void SetOnEnterParameter(TItemEvent Value) { FOnEnterParameter = std::move(Value); }
 
 protected:
+    //! Asks the application for Table, widens it to its caption, places it right of the windows in
+    //! the way from (50, 20), brings it to the front and selects it; nullptr when refused.
+    TKRTable *PlaceWindow(std::unique_ptr<TKRTable> Table);
+
     void paintEvent(QPaintEvent *Event) override;
     void resizeEvent(QResizeEvent *Event) override;
     void scrollContentsBy(int DX, int DY) override;
@@ -208,6 +228,8 @@ private:
     TAddEvent FOnAddLink;
     TAddEvent FOnRemoveLink;
     TSelectionLinkEvent FOnSelectionLink;
+    TItemEvent FOnCheckItem;
+    TItemEvent FOnEnterParameter;
 };
 
 } // namespace korvan
