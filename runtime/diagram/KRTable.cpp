@@ -262,6 +262,8 @@ void TKRTable::SetFirstVisibleItem(int N)
         return;
     Invalidate(GetClientRect());
     FFirstVisibleItem = N;
+    if (FSelected)
+        FWorkArea->PlaceListScrollBar();
 }
 
 void TKRTable::SetCurrentItem(TKRListItem *Item)
@@ -288,6 +290,7 @@ void TKRTable::SetSelect(bool Value)
 {
     TKRFloatObject::SetSelect(Value);
     Invalidate(GetBoundsRect());
+    FWorkArea->PlaceListScrollBar();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -325,8 +328,6 @@ TTableHitTest TKRTable::HitTest(QPoint P)
         return htTCheck;
     return htTCaption;
 }
-
-void TKRTable::PopupMenu(QMenu &, int, int, TTableHitTest) {}
 
 // ---------------------------------------------------------------------------------------------
 // Painting
@@ -416,7 +417,7 @@ void TKRTable::Paint(TKRCanvas &Canvas)
 
     const QRect Buttons = ToClient(GetButtonRect());
     for (int I = 0; I < 3; ++I)
-        DrawButton(Canvas, 1, I, Buttons);
+        DrawButton(Canvas, ButtonState(I), I, Buttons);
     const char *Box = FFieldState == 0 ? "BOX1" : FFieldState == 1 ? "BOX2" : "BOX3";
     Canvas.DrawMasked(R.left() + FBorderWidth + 4, R.top() + FBorderWidth + 2, KRBitmap(Box));
 
@@ -434,6 +435,8 @@ void TKRTable::Paint(TKRCanvas &Canvas)
             TKRItemState State = Focus;
             if (ShowCurrent && Items(I) == FCurrentItem)
                 State.Include(isSelected);
+            if (Items(I) == FWorkArea->DropHighlight())
+                State.Include(isDroped);
             Items(I)->DrawItem(Canvas, GetItemRect(Items(I)), false, State);
         }
     }

@@ -16,6 +16,7 @@
 namespace korvan {
 
 class TDataSet;
+class TKREdit;
 
 class TKRTable : public TKRFloatObject
 {
@@ -97,6 +98,37 @@ public:
     //! The select-all box: 0 no output row checked, 1 some, 2 all.
     int FieldState() const { return FFieldState; }
     void UpdateFieldState(int State);
+    //! The select-all box set by the user: every output row is checked (2) or unchecked.
+    void SetFieldState(int State);
+    //! The caption button held down (0 collapse/expand, 1 unlink, 2 close), -1 for none.
+    int PressedButton() const { return FPressedButton; }
+    //! The caption button under the mouse, -1 for none.
+    int HotButton() const { return FHotButton; }
+    //! Places the work area's list scroll bar at the right of the list and sets its range when this
+    //! window is selected, expanded and has more rows than it shows; false when it needs none.
+    bool UpdateScrollBar();
+
+    // Mouse and keys, as the work area hands them on.
+    void MouseDown(TKRMouseMsg &Msg, TTableHitTest HitTest) override;
+    void MouseMove(TKRMouseMsg &Msg, TTableHitTest HitTest) override;
+    void MouseUp(TKRMouseMsg &Msg, TTableHitTest HitTest) override;
+    virtual void DblClick(TKRMouseMsg &Msg, TTableHitTest HitTest);
+    void KeyDown(int &Key, TKRShiftState Shift) override;
+    void LeaveHit(TKRMouseMsg &Msg, TTableHitTest HitTest) override;
+
+    // Commands.
+    //! Asks the application, unchecks the rows, tells the component and removes the window with its
+    //! links; the window is freed when this returns, unless the application refused.
+    void Close();
+    //! Removes every link of the window.
+    void Unlink();
+    void HandleRemoveTable() { Close(); }
+    //! Opens the alias editor over the caption.
+    void HandleRenameTable();
+    //! The find-field box's key: moves to the first row whose name starts with its text; Enter,
+    //! Escape and the vertical moves close it.
+    void HandleFindField(TKREdit *Sender, int &Key, TKRShiftState Shift);
+    bool Closing() const { return FClosing; }
 
     void SetSelect(bool Value) override;
     std::string GetHint() override { return FHint; }
@@ -149,6 +181,20 @@ protected:
 
 private:
     void ResizeDone() const;
+    //! The caption button under the client x X.
+    int ButtonAt(int X) const;
+    //! Repaints the caption buttons.
+    void InvalidateButtons() const;
+    //! The row under the client y Y, among the rows in view and the one cut by the bottom edge.
+    TKRListItem *RowAt(int Y) const;
+    //! Checks or unchecks Item as the user does.
+    void Toggle(TKRListItem *Item);
+    //! Makes row Index current, scrolled into view.
+    void GoToRow(int Index);
+    //! The state a caption button is drawn in: 0 pressed, 1 normal, 2 hot.
+    int ButtonState(int Index) const;
+
+    bool FClosing = false;
 };
 
 } // namespace korvan

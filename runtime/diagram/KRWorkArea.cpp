@@ -1,6 +1,7 @@
 #include "diagram/KRWorkArea.h"
 
 #include "component/KRStyles.h"
+#include "diagram/KREdit.h"
 #include "diagram/KRLink.h"
 #include "diagram/KRTable.h"
 #include "framework/KRText.h"
@@ -34,10 +35,17 @@ TKRWorkArea::TKRWorkArea(QWidget *Parent, TKRWorkAreaOwner *Owner)
     horizontalScrollBar()->setSingleStep(8);
     verticalScrollBar()->setSingleStep(8);
     UpdateScrollRanges();
+    CreateTools();
 }
 
 TKRWorkArea::~TKRWorkArea()
 {
+    // A drag that involves this widget must not outlive it.
+    if (FFieldDrag || KRDragController().Target() == this)
+        KRDragController().Cancel();
+    FTimers.SetOnTimer({});
+    FAliasEdit->SetOnExit({});
+    FFindEdit->SetOnExit({});
     FHotObject = nullptr;
     FSelectedObject = nullptr;
     FLinks.clear();
@@ -120,8 +128,12 @@ void TKRWorkArea::resizeEvent(QResizeEvent *Event)
     UpdateScrollRanges();
 }
 
-void TKRWorkArea::scrollContentsBy(int, int)
+void TKRWorkArea::scrollContentsBy(int DX, int DY)
 {
+    // The editors stay over their windows.
+    FAliasEdit->move(FAliasEdit->pos() + QPoint(DX, DY));
+    FFindEdit->move(FFindEdit->pos() + QPoint(DX, DY));
+    PlaceListScrollBar();
     viewport()->update();
 }
 
@@ -219,6 +231,12 @@ void TKRWorkArea::DoEnterParameter(TKRTable *Table, TKRListItem *Item)
 {
     if (FOnEnterParameter)
         FOnEnterParameter(Table, Item);
+}
+
+void TKRWorkArea::HandleRemoveTable(TKRTable *Table)
+{
+    if (FOnRemoveTable)
+        FOnRemoveTable(this, Table);
 }
 
 void TKRWorkArea::HandleCheckItem(TKRTable *Table, TKRListItem *Item)
@@ -386,6 +404,7 @@ void TKRWorkArea::CloseTable(TKRTable *Table, bool Ask)
         return;
     UnlinkTable(Table);
     InvalidateRect(Table->ToClient(Table->GetBoundsRect()));
+    ForgetTable(Table);
     if (FHotObject == Table)
         FHotObject = nullptr;
     if (FSelectedObject == Table) {
@@ -396,8 +415,25 @@ void TKRWorkArea::CloseTable(TKRTable *Table, bool Ask)
     FTableWindows.erase(std::find(FTableWindows.begin(), FTableWindows.end(), nullptr));
 }
 
+void TKRWorkArea::ForgetTable(const TKRTable *Table)
+{
+    if (!Table || (FDropItem && FDropItem->Table() == Table))
+        FDropItem = nullptr;
+    if (!Table || (FDropHighlight && FDropHighlight->Table() == Table))
+        FDropHighlight = nullptr;
+    if (!Table || FDropTable == Table)
+        FDropTable = nullptr;
+    if (!Table || FSelectedObject == Table) {
+        FAliasEdit->hide();
+        FFindEdit->hide();
+        FFindEdit->SetOnKeyUp({});
+        FListScrollBar->hide();
+    }
+}
+
 void TKRWorkArea::ClearContents()
 {
+    ForgetTable(nullptr);
     FHotObject = nullptr;
     FSelectedObject = nullptr;
     FLinks.clear();
@@ -425,6 +461,8 @@ void TKRWorkArea::MoveControl(TKRTable *Table)
         Link->SetBoundaryRect();
         InvalidateRegion(Link->GetClipRgn(Part));
     }
+    if (Table == FSelectedObject)
+        PlaceListScrollBar();
 }
 
 void TKRWorkArea::ResizeControl(TKRTable *Table)
@@ -435,6 +473,8 @@ void TKRWorkArea::ResizeControl(TKRTable *Table)
             Link->SetBoundaryRect();
             InvalidateRegion(Link->GetClipRgn(0));
         }
+    if (Table == FSelectedObject)
+        PlaceListScrollBar();
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -5,8 +5,11 @@
 
 #include "component/KROptions.h"
 #include "diagram/KRFloatObject.h"
+#include "framework/KRDataSet.h"
 #include "framework/qt/KRColor.h"
+#include "framework/qt/KRDrag.h"
 #include "framework/qt/KRKeys.h"
+#include "framework/qt/KRTimers.h"
 
 #include <functional>
 #include <memory>
@@ -19,6 +22,9 @@
 #include <QMenu>
 #include <QRegion>
 
+class QLabel;
+class QScrollBar;
+
 namespace korvan {
 
 class TDataSet;
@@ -29,6 +35,7 @@ class TKRPalette;
 class TKRStyle;
 class TKRTable;
 class TKRTableDefs;
+class TKREdit;
 
 //! What the work area asks of the component that owns it. Without an owner the work area allows
 //! everything, keeps no model and draws with the default look.
@@ -56,11 +63,17 @@ public:
     virtual bool Execute(TKRLink &Link) = 0;
 };
 
-class TKRWorkArea : public TKRAllKeys<QAbstractScrollArea>
+class TKRWorkArea : public TKRAllKeys<QAbstractScrollArea>, public TKRDragSource, public TKRDragTarget
 {
 public:
     using TAddEvent = std::function<void(TKRWorkArea *Sender, TKRFloatObject *Item)>;
     using TItemEvent = std::function<void(TKRTable *Table, TKRListItem *Item)>;
+    using TChangeAliasEvent = std::function<void(TKRTable *Table, const std::string &OldValue)>;
+    //! Another widget's drag over the diagram or dropped on it, or the diagram's own field drag
+    //! ended elsewhere (Target nullptr when nobody took it); Pos in the component's coordinates.
+    using TDragOverEvent = std::function<void(QObject *Source, QPoint Pos, TKRDragState State, bool &Accept)>;
+    using TDragDropEvent = std::function<void(QObject *Source, QPoint Pos)>;
+    using TEndDragEvent = std::function<void(QWidget *Target, QPoint Pos)>;
     using TSelectionLinkEvent = std::function<void(TKRWorkArea *Sender, TKRTable *Table1, TKRTable *Table2,
             TKRListItem *Item1, TKRListItem *Item2, bool State)>;
 
@@ -115,6 +128,28 @@ public:
     void DoEnterParameter(TKRTable *Table, TKRListItem *Item);
     //! Tells the component that the output row Item of Table was checked or unchecked.
     void HandleCheckItem(TKRTable *Table, TKRListItem *Item);
+    //! Tells the component that Table is about to close.
+    void HandleRemoveTable(TKRTable *Table);
+
+    // The controls laid over the windows.
+    //! The alias editor over a caption; Enter stores, Escape cancels, leaving it stores.
+    TKREdit *AliasEdit() const { return FAliasEdit; }
+    //! The find-field box under a window.
+    TKREdit *FindEdit() const { return FFindEdit; }
+    //! The scroll bar of the selected window's list.
+    QScrollBar *ListScrollBar() const { return FListScrollBar; }
+    //! Shows the list scroll bar where the selected window needs one, hides it otherwise.
+    void PlaceListScrollBar();
+    //! The hint window, shown when the mouse rests over an object.
+    QLabel *HintWindow() const { return FHintWindow; }
+    void HideHint();
+    //! Whether a dragged field shows as alias.field.
+    bool GetDragFieldName() const;
+    //! Starts dragging the selected window's current row, once the mouse has moved far enough.
+    void BeginFieldDrag();
+    //! The row that last took a field drop, and the one drawn as the drop target.
+    TKRListItem *DropItem() const { return FDropItem; }
+    TKRListItem *DropHighlight() const { return FDropHighlight; }
 
     // Selection and hover.
     TKRFloatObject *SelectedObject() const { return FSelectedObject; }
@@ -178,6 +213,17 @@ public:
     void SetOnSelectionLink(TSelectionLinkEvent Value) { FOnSelectionLink = std::move(Value); }
     void SetOnCheckItem(TItemEvent Value) { FOnCheckItem = std::move(Value); }
     void SetOnEnterParameter(TItemEvent Value) { FOnEnterParameter = std::move(Value); }
+    void SetOnRemoveTable(TAddEvent Value) { FOnRemoveTable = std::move(Value); }
+    void SetOnChangeAlias(TChangeAliasEvent Value) { FOnChangeAlias = std::move(Value); }
+    void SetOnDragOver(TDragOverEvent Value) { FOnDragOver = std::move(Value); }
+    void SetOnDragDrop(TDragDropEvent Value) { FOnDragDrop = std::move(Value); }
+    void SetOnEndDrag(TEndDragEvent Value) { FOnEndDrag = std::move(Value); }
+
+    // The field drag (the work area is its source and its target).
+    void StartDrag() override;
+    void EndDrag(QWidget *Target, QPoint Pos) override;
+    void DragOver(QObject *Source, QPoint Pos, TKRDragState State, bool &Accept) override;
+    void DragDrop(QObject *Source, QPoint Pos) override;
 
 protected:
     //! Asks the application for Table, widens it to its caption, places it right of the windows in
@@ -201,8 +247,23 @@ private:
     void HandleLeftButtonDown(TKRMouseMsg &Msg);
     void HandleLeftButtonUp(TKRMouseMsg &Msg);
     void HandleRightButtonUp(TKRMouseMsg &Msg, QPoint Global);
-    void HandleDoubleClick();
+    void HandleDoubleClick(TKRMouseMsg &Msg);
     void HandleKeyDown(int Key, TKRShiftState Shift);
+    void CreateTools();
+    //! Drops every reference to Table's window and rows (nullptr: to every window's), and puts
+    //! away the editors and the scroll bar that belong to it.
+    void ForgetTable(const TKRTable *Table);
+    void HandleTimer(int Number);
+    void CommitAlias();
+    void CancelAlias();
+    void HandleFindChange();
+    void HandleListScroll(int Position);
+    //! Draws Item as the drop target, or none; the previous one is drawn plainly again.
+    void SetDropHighlight(TKRListItem *Item);
+    //! Whether a field of type Dragged may be joined with one of type Target.
+    static bool CompatibleTypes(TFieldType Dragged, TFieldType Target);
+    //! The component's point for Pos of the work area.
+    QPoint ToOwner(QPoint Pos) const;
     void UpdateScrollRanges();
     int IndexOfLink(const TKRLink *Link) const;
     void RemoveJoinDef(const TKRLink &Link);
@@ -230,6 +291,25 @@ private:
     TSelectionLinkEvent FOnSelectionLink;
     TItemEvent FOnCheckItem;
     TItemEvent FOnEnterParameter;
+    TAddEvent FOnRemoveTable;
+    TChangeAliasEvent FOnChangeAlias;
+    TDragOverEvent FOnDragOver;
+    TDragDropEvent FOnDragDrop;
+    TEndDragEvent FOnEndDrag;
+
+    TKREdit *FAliasEdit;
+    TKREdit *FFindEdit;
+    QScrollBar *FListScrollBar;
+    QLabel *FHintWindow;
+    TKRTimers FTimers;
+    //! Where the mouse rested when a hint or a list-scroll timer started (client for hints,
+    //! content for the drag's scrolling).
+    QPoint FTimerPoint;
+    TKRListItem *FDropItem = nullptr;
+    TKRTable *FDropTable = nullptr;
+    TKRListItem *FDropHighlight = nullptr;
+    //! A field drag of this work area waits or runs.
+    bool FFieldDrag = false;
 };
 
 } // namespace korvan

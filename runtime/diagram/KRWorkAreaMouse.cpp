@@ -1,5 +1,6 @@
 // The work area's mouse and keys: hover and hit testing, moving and sizing windows, the objects'
 // own mouse handling, the popup menu, Tab and Delete.
+#include "diagram/KREdit.h"
 #include "diagram/KRLink.h"
 #include "diagram/KRTable.h"
 #include "diagram/KRWorkArea.h"
@@ -99,7 +100,10 @@ void TKRWorkArea::mouseReleaseEvent(QMouseEvent *Event)
 void TKRWorkArea::mouseDoubleClickEvent(QMouseEvent *Event)
 {
     if (Event->button() == Qt::LeftButton)
-        KRGuarded(this, [&] { HandleDoubleClick(); });
+        KRGuarded(this, [&] {
+            TKRMouseMsg Msg = MouseMsg(*Event);
+            HandleDoubleClick(Msg);
+        });
 }
 
 void TKRWorkArea::HandleMouseMove(TKRMouseMsg &Msg)
@@ -108,6 +112,7 @@ void TKRWorkArea::HandleMouseMove(TKRMouseMsg &Msg)
     if (P == FLastMouse)
         return;
     FLastMouse = P;
+    HideHint();
     if (!(Msg.Keys & MK_LBUTTON)) {
         viewport()->unsetCursor();
         const auto [Object, Hit] = HitObject(P);
@@ -124,10 +129,13 @@ void TKRWorkArea::HandleMouseMove(TKRMouseMsg &Msg)
             FHotObject = Object;
             FHotHit = Hit;
         }
+        FTimerPoint = P;
         Object->MouseMove(Msg, Hit);
+        FTimers.Start(10, 500);
         return;
     }
 
+    FAliasEdit->hide();
     auto *Window = dynamic_cast<TKRTable *>(FHotObject);
     if (!Window || !FMoveHits.Contains(FHotHit)) {
         if (FHotObject)
@@ -167,6 +175,7 @@ void TKRWorkArea::HandleMouseMove(TKRMouseMsg &Msg)
 
 void TKRWorkArea::HandleLeftButtonDown(TKRMouseMsg &Msg)
 {
+    HideHint();
     setFocus(Qt::MouseFocusReason);
     if (FSelectedObject != FHotObject)
         Select(FHotObject);
@@ -209,11 +218,13 @@ void TKRWorkArea::HandleRightButtonUp(TKRMouseMsg &Msg, QPoint Global)
     }
 }
 
-void TKRWorkArea::HandleDoubleClick()
+void TKRWorkArea::HandleDoubleClick(TKRMouseMsg &Msg)
 {
     if (auto *Link = dynamic_cast<TKRLink *>(FSelectedObject)) {
         if (FLinkEditor && FLinkEditor->Execute(*Link))
             viewport()->update();
+    } else if (auto *Window = dynamic_cast<TKRTable *>(FSelectedObject)) {
+        Window->DblClick(Msg, FHotHit);
     }
 }
 
@@ -236,6 +247,7 @@ void TKRWorkArea::keyReleaseEvent(QKeyEvent *Event)
 
 void TKRWorkArea::HandleKeyDown(int Key, TKRShiftState Shift)
 {
+    HideHint();
     if (Key == VK_TAB) {
         if (FTableWindows.empty())
             return;
@@ -252,6 +264,8 @@ void TKRWorkArea::HandleKeyDown(int Key, TKRShiftState Shift)
         // The link stays selected while the question is open, and after a No.
         if (auto *Link = dynamic_cast<TKRLink *>(FSelectedObject))
             Link->Remove();
+        else if (auto *Window = dynamic_cast<TKRTable *>(FSelectedObject))
+            Window->Close();
         return;
     }
     if (FSelectedObject)
