@@ -80,9 +80,11 @@ void TKRWorkArea::mousePressEvent(QMouseEvent *Event)
         return;
     TKRMouseMsg Msg = MouseMsg(*Event);
     KRGuarded(this, [&] {
-        // The press may come without a move to its place first: hover there before it.
+        // The press may come without a move to its place first, or after the objects under the
+        // mouse changed: hover there before it.
         TKRMouseMsg Hover = Msg;
         Hover.Keys &= ~MK_LBUTTON;
+        FLastMouse = QPoint(-1, -1);
         HandleMouseMove(Hover);
         HandleLeftButtonDown(Msg);
     });

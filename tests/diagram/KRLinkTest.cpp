@@ -3,8 +3,7 @@
 // painting, and the model's join definitions following the links.
 #include "diagram/KRLink.h"
 
-#include "KRScriptedPrompter.h"
-#include "KRTestSupport.h"
+#include "KRDiagramFixture.h"
 #include "component/KRStyles.h"
 #include "diagram/KRTable.h"
 #include "diagram/KRWorkArea.h"
@@ -23,89 +22,8 @@ using namespace korvan;
 
 namespace {
 
-//! A component stand-in: answers the work area from a model and a flag.
-class TOwner : public TKRWorkAreaOwner
-{
-public:
-    bool DoAddRemoveTable(TKRTable *, TKRAction) override { return true; }
-    bool DoAddRemoveLink(TKRLink *, TKRAction Action) override
-    {
-        Asked.push_back(Action);
-        return AllowLinks;
-    }
-    TKRTableDefs *TableDefs() const override { return Parser->TableDefs(); }
-    TKROptions Options() const override { return {}; }
-    const TKRStyle &Style() const override { return FStyle; }
-    const TKRPalette &Palette() const override { return FPalette; }
-
-    std::unique_ptr<TKRSelectParser> Parser = test::NewParser();
-    bool AllowLinks = true;
-    std::vector<TKRAction> Asked;
-
-private:
-    TKRStyle FStyle;
-    TKRPalette FPalette;
-};
-
-//! A work area on screen with windows made from field lists.
-struct TDiagram
-{
-    explicit TDiagram(TKRWorkAreaOwner *Owner = nullptr)
-        : Area(nullptr, Owner)
-    {
-        Area.resize(600, 400);
-        Area.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&Area));
-    }
-
-    TKRTable *Add(const std::string &Name, const std::vector<std::string> &Fields, int Left, int Top)
-    {
-        auto &Set = *Sets.emplace_back(std::make_unique<TDataSet>());
-        for (const std::string &Field : Fields)
-            Set.AddField(Field, ftInteger);
-        TKRTable *Table = Area.AddPanel(Name, &Set);
-        Table->SetWidth(100);
-        Table->SetLeft(Left);
-        Table->SetTop(Top);
-        return Table;
-    }
-
-    TKRLink *Link(TKRTable *A, const char *FieldA, TKRTable *B, const char *FieldB)
-    {
-        return Area.AddLink(A, B, A->GetFieldItem(FieldA), B->GetFieldItem(FieldB));
-    }
-
-    QWidget *View() { return Area.viewport(); }
-    void Click(QPoint P, Qt::MouseButton Button = Qt::LeftButton)
-    {
-        QTest::mouseClick(View(), Button, {}, P);
-    }
-    void Drag(QPoint From, QPoint To)
-    {
-        QTest::mouseMove(View(), From);
-        QTest::mousePress(View(), Qt::LeftButton, {}, From);
-        QMouseEvent Move(QEvent::MouseMove, To, View()->mapToGlobal(To), Qt::NoButton, Qt::LeftButton, {});
-        QApplication::sendEvent(View(), &Move);
-        QTest::mouseRelease(View(), Qt::LeftButton, {}, To);
-    }
-    //! Right-clicks at P choosing Choice; returns the items the menu showed.
-    std::vector<std::string> Menu(QPoint P, const std::string &Choice)
-    {
-        TKRScriptedPrompter Prompter;
-        Prompter.AnswerMenu(Choice);
-        QTest::mouseMove(View(), P);
-        Click(P, Qt::RightButton);
-        std::vector<std::string> Items;
-        if (!Prompter.Menus().empty())
-            for (const auto &Item : Prompter.Menus().back())
-                Items.push_back(Item.Text);
-        return Items;
-    }
-    QImage Grab() { return View()->grab().toImage(); }
-
-    std::deque<std::unique_ptr<TDataSet>> Sets;
-    TKRWorkArea Area;
-};
+using TOwner = test::TDiagramOwner;
+using test::TDiagram;
 
 QPolygon PointsOf(const TKRLink &Link)
 {
