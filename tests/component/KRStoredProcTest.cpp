@@ -39,7 +39,7 @@ private:
     TKRPalette FPalette;
 };
 
-struct TParamSpec
+struct TParamSetup
 {
     std::string Name;
     TFieldType DataType = ftInteger;
@@ -47,11 +47,11 @@ struct TParamSpec
     TParamType Direction = ptInput;
 };
 
-std::unique_ptr<TParams> MakeParams(const std::vector<TParamSpec> &Specs)
+std::unique_ptr<TParams> MakeParams(const std::vector<TParamSetup> &Setups)
 {
     auto Params = std::make_unique<TParams>();
-    for (const TParamSpec &Spec : Specs)
-        Params->CreateParam(Spec.DataType, Spec.Name, Spec.Direction)->SetValue(Spec.Value);
+    for (const TParamSetup &Setup : Setups)
+        Params->CreateParam(Setup.DataType, Setup.Name, Setup.Direction)->SetValue(Setup.Value);
     return Params;
 }
 
@@ -108,10 +108,10 @@ private Q_SLOTS:
         QFETCH(int, Visible);
         TKRWorkArea Area;
         const TDataSet Set = MakeFields(Fields);
-        std::vector<TParamSpec> Specs;
+        std::vector<TParamSetup> Setups;
         for (int I = 0; I < Parameters; ++I)
-            Specs.push_back({ "P" + std::to_string(I), ftInteger, I == 0 ? TParamValue(7) : TParamValue() });
-        const auto Params = MakeParams(Specs);
+            Setups.push_back({ "P" + std::to_string(I), ftInteger, I == 0 ? TParamValue(7) : TParamValue() });
+        const auto Params = MakeParams(Setups);
         TKRStoredProc Proc(&Area, Params.get(), "PROC", &Set);
         QCOMPARE(Proc.Count(), Fields + Parameters);
         QCOMPARE(Proc.VisibleCount(), Visible);
