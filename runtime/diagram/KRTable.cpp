@@ -35,7 +35,7 @@ TKRTable::TKRTable(TKRWorkArea *WorkArea, const TDataSet *DataSet, std::string N
     FCaptionHeight = std::max(FontHeight + 4, 20);
     FItemHeight = std::max(FontHeight, 16);
     AssignItems(DataSet);
-    FHeight = FVisibleCount * (FItemHeight + 1) + FCaptionHeight + FBorderWidth + 2 * FMargin;
+    FHeight = RowsHeight(FVisibleCount);
 }
 
 TKRTable::~TKRTable() = default;
@@ -96,6 +96,11 @@ void TKRTable::SetItemHeight(int Value)
 
 // ---------------------------------------------------------------------------------------------
 // Geometry
+
+int TKRTable::RowsHeight(int Rows) const
+{
+    return Rows * (FItemHeight + 1) + FCaptionHeight + FBorderWidth + 2 * FMargin;
+}
 
 QRect TKRTable::GetBoundsRect() const
 {

@@ -156,6 +156,8 @@ public:
 protected:
     //! Repaints Rect (content coordinates).
     void Invalidate(const QRect &Rect) const;
+    //! The expanded height that shows Rows rows under the caption bar.
+    int RowsHeight(int Rows) const;
 
     std::string FTableName;
     std::string FAlias;

@@ -1,5 +1,6 @@
 #include "diagram/KRWorkArea.h"
 
+#include "component/KRStoredProc.h"
 #include "component/KRStyles.h"
 #include "diagram/KREdit.h"
 #include "diagram/KRLink.h"
@@ -195,6 +196,17 @@ TKRTable *TKRWorkArea::AddPanel(const std::string &Name, const TDataSet *DataSet
     if (Counter > 0)
         Table->SetAlias(Alias);
     return PlaceWindow(std::move(Table));
+}
+
+TKRStoredProc *TKRWorkArea::AddProc(const std::string &Name, const TDataSet *DataSet, const TParams *Params)
+{
+    int Counter = 0;
+    const std::string Alias = UniqueAlias(Name, Counter);
+    Select(nullptr);
+    auto Proc = std::make_unique<TKRStoredProc>(this, Params, Name, DataSet);
+    if (Counter > 0)
+        Proc->SetAlias(Alias);
+    return static_cast<TKRStoredProc *>(PlaceWindow(std::move(Proc)));
 }
 
 TKRTable *TKRWorkArea::PlaceWindow(std::unique_ptr<TKRTable> Table)

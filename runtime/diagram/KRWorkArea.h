@@ -99,6 +99,9 @@ public:
     //! that aliases stay unique, placed right of the windows in the way from (50, 20), in front and
     //! selected; nullptr when the application refuses it.
     TKRTable *AddPanel(const std::string &Name, const TDataSet *DataSet);
+    //! As AddPanel, with the window of a stored procedure that also shows the parameters of Params.
+    class TKRStoredProc *AddProc(
+            const std::string &Name, const TDataSet *DataSet, const class TParams *Params);
     //! Name, or Name followed by the first counter (1, 2, ...) that no window's alias holds;
     //! Counter tells which (0 for Name itself).
     std::string UniqueAlias(const std::string &Name, int &Counter) const;

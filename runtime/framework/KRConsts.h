@@ -14,5 +14,6 @@ inline constexpr std::string_view SInvalidFormat = "Format '%s' invalid or incom
 inline constexpr std::string_view SArgumentMissing = "No argument for format '%s'";
 inline constexpr std::string_view SParameterNotFound = "Parameter '%s' not found";
 inline constexpr std::string_view SInvalidVarCast = "Could not convert variant of type (%s) into type (%s)";
+inline constexpr std::string_view SInvalidDateTime = "'%s' is not a valid date and time";
 
 } // namespace korvan

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <chrono>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -234,6 +235,83 @@ std::string FloatToStr(double Value)
     const TDecimal D = ShortestDecimal(std::fabs(Value));
     const bool Fixed = D.Exponent < Precision && D.Exponent >= SmallestFixedExponent;
     return (Value < 0 ? "-" : "") + (Fixed ? FixedText(D) : ScientificText(D));
+}
+
+namespace {
+
+constexpr long long MSecsPerDay = 24LL * 60 * 60 * 1000;
+// Day counts of 0001-01-01 and 9999-12-31, and of 1970-01-01 where the standard clock starts.
+constexpr long long FirstDay = -693593;
+constexpr long long LastDay = 2958465;
+constexpr long long UnixDay = 25569;
+
+// A day count split as the framework splits it: rounded to the millisecond, the whole days towards
+// zero and the time of day from the fraction's magnitude.
+struct TDayTime
+{
+    long long Day;
+    long long MSecs;
+};
+
+TDayTime SplitDays(double Days)
+{
+    if (!(Days > static_cast<double>(FirstDay - 1) && Days < static_cast<double>(LastDay + 1)))
+        throw EConvertError(Format(SInvalidDateTime, { FloatToStr(Days) }));
+    const long long MSecs = std::llround(Days * static_cast<double>(MSecsPerDay));
+    const TDayTime Result{ MSecs / MSecsPerDay, std::llabs(MSecs) % MSecsPerDay };
+    if (Result.Day < FirstDay || Result.Day > LastDay)
+        throw EConvertError(Format(SInvalidDateTime, { FloatToStr(Days) }));
+    return Result;
+}
+
+void AppendDigits(std::string &Out, long long Value, std::size_t Width)
+{
+    const std::string Digits = IntegerText(Value);
+    Out.append(Width > Digits.size() ? Width - Digits.size() : 0, '0');
+    Out += Digits;
+}
+
+std::string DateText(long long Day)
+{
+    using namespace std::chrono;
+    const year_month_day Date{ sys_days{ days{ Day - UnixDay } } };
+    std::string Result;
+    AppendDigits(Result, static_cast<int>(Date.year()), 4);
+    Result += '-';
+    AppendDigits(Result, static_cast<unsigned>(Date.month()), 2);
+    Result += '-';
+    AppendDigits(Result, static_cast<unsigned>(Date.day()), 2);
+    return Result;
+}
+
+std::string TimeText(long long MSecs)
+{
+    const long long Seconds = MSecs / 1000;
+    std::string Result;
+    AppendDigits(Result, Seconds / 3600, 2);
+    Result += ':';
+    AppendDigits(Result, Seconds / 60 % 60, 2);
+    Result += ':';
+    AppendDigits(Result, Seconds % 60, 2);
+    return Result;
+}
+
+} // namespace
+
+std::string DateToStr(double Days)
+{
+    return DateText(SplitDays(Days).Day);
+}
+
+std::string TimeToStr(double Days)
+{
+    return TimeText(SplitDays(Days).MSecs);
+}
+
+std::string DateTimeToStr(double Days)
+{
+    const TDayTime Split = SplitDays(Days);
+    return Split.MSecs == 0 ? DateText(Split.Day) : DateText(Split.Day) + ' ' + TimeText(Split.MSecs);
 }
 
 std::string TrimLeft(std::string_view S)

@@ -70,6 +70,17 @@ int StrToIntDef(std::string_view S, int Default);
 //! the decimal separator, whatever the C locale says. Infinities and NaN give "INF", "-INF", "NAN".
 std::string FloatToStr(double Value);
 
+// Date and time texts of a day count since 1899-12-30 whose fraction is the time of day (-1.25 is
+// 1899-12-29 06:00). The layout is fixed, year-month-day and a 24-hour clock to the second, so that
+// the text reads the same to every database whatever the locale. EConvertError when the value is not
+// a day of the years 1 to 9999.
+//! "yyyy-mm-dd".
+std::string DateToStr(double Days);
+//! "hh:nn:ss".
+std::string TimeToStr(double Days);
+//! "yyyy-mm-dd hh:nn:ss", or the date alone at midnight.
+std::string DateTimeToStr(double Days);
+
 //! Trim removes the bytes up to and including ' ' (blanks and control characters) from both ends;
 //! TrimLeft only from the start, TrimRight only from the end.
 std::string Trim(std::string_view S);

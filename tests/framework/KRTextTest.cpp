@@ -206,6 +206,36 @@ TEST(KRText, FloatToStrReadsBackExactlyWhateverTheLocale)
     }
 }
 
+TEST(KRText, DateAndTimeTextsFromADayCount)
+{
+    struct TCase
+    {
+        double Days;
+        std::string Date, Time, DateTime;
+    };
+    const std::vector<TCase> Cases = {
+        { 0, "1899-12-30", "00:00:00", "1899-12-30" },
+        { 45356.75, "2024-03-05", "18:00:00", "2024-03-05 18:00:00" },
+        // The whole days count towards zero, the time comes from the fraction's magnitude.
+        { -1.25, "1899-12-29", "06:00:00", "1899-12-29 06:00:00" },
+        // Rounded to the millisecond first: a hair before midnight is the next day.
+        { 45356.9999999999, "2024-03-06", "00:00:00", "2024-03-06" },
+        { -693593, "0001-01-01", "00:00:00", "0001-01-01" },
+        { 2958465.5, "9999-12-31", "12:00:00", "9999-12-31 12:00:00" },
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.DateTime);
+        EXPECT_EQ(DateToStr(C.Days), C.Date);
+        EXPECT_EQ(TimeToStr(C.Days), C.Time);
+        EXPECT_EQ(DateTimeToStr(C.Days), C.DateTime);
+    }
+    for (double Bad : { -693594.0, 2958466.0, std::nan(""), std::numeric_limits<double>::infinity() }) {
+        SCOPED_TRACE(Bad);
+        EXPECT_THROW(DateToStr(Bad), EConvertError);
+        EXPECT_THROW(DateTimeToStr(Bad), EConvertError);
+    }
+}
+
 TEST(KRText, TrimRemovesBlanksAndControlBytesOnly)
 {
     EXPECT_EQ(Trim(std::string_view(" \t\r\n x y \x01\0 ", 12)), "x y");
