@@ -181,8 +181,7 @@ private Q_SLOTS:
         QCOMPARE(Proc->VisibleCount(), 4);
         QCOMPARE(QString::fromStdString(Proc->GetParameters()), QStringLiteral("1221, :NAME, :SINCE"));
 
-        // The table window's mouse handling does not check rows yet, so the row is checked as a
-        // click on its square would.
+        // A double click on a parameter row asks the application for its value.
         std::vector<TKRListItem *> Asked;
         Area.SetOnEnterParameter([&](TKRTable *T, TKRListItem *Item) {
             QCOMPARE(T, static_cast<TKRTable *>(Proc));
@@ -191,7 +190,15 @@ private Q_SLOTS:
             Item->SetIsNull(false);
         });
         TKRListItem *Name = Proc->GetFieldItem("NAME");
-        Name->SetCheck(true);
+        const QRect Row = Proc->GetItemRect(Name);
+        const QPoint At(Row.left() + 40, Row.center().y());
+        QWidget *View = Area.viewport();
+        QTest::mouseClick(View, Qt::LeftButton, {}, At);
+        QVERIFY(Asked.empty());
+        QMouseEvent Double(
+                QEvent::MouseButtonDblClick, At, View->mapToGlobal(At), Qt::LeftButton, Qt::LeftButton, {});
+        QApplication::sendEvent(View, &Double);
+        QTest::mouseRelease(View, Qt::LeftButton, {}, At);
         QCOMPARE(Asked, std::vector<TKRListItem *>{ Name });
         QCOMPARE(QString::fromStdString(Proc->GetParameters()), QStringLiteral("1221, 'O''Brien', :SINCE"));
 
