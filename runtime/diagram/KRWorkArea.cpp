@@ -4,6 +4,7 @@
 #include "component/KRStyles.h"
 #include "diagram/KREdit.h"
 #include "diagram/KRLink.h"
+#include "diagram/KRLinkProp.h"
 #include "diagram/KRTable.h"
 #include "framework/KRText.h"
 #include "framework/qt/KRCanvas.h"
@@ -37,6 +38,7 @@ TKRWorkArea::TKRWorkArea(QWidget *Parent, TKRWorkAreaOwner *Owner)
     verticalScrollBar()->setSingleStep(8);
     UpdateScrollRanges();
     CreateTools();
+    SetLinkEditor(new TfmLinkProp(this));
 }
 
 TKRWorkArea::~TKRWorkArea()
@@ -334,14 +336,20 @@ TKRLink *TKRWorkArea::AddLink(TKRTable *Table1, TKRTable *Table2, TKRListItem *I
     TKRLink *Added = Link.get();
     FLinks.push_back(std::move(Link));
 
-    if (TKRTableDefs *Defs = FOwner ? FOwner->TableDefs() : nullptr)
-        if (TKRTableDef *Def = Defs->FindByAlias(Table1->GetAlias()))
-            if (!Def->JoinDefs()->Find(Item1->Name(), Table2->GetAlias(), Item2->Name())) {
-                TKRJoinDef *JoinDef = Def->JoinDefs()->Add();
-                JoinDef->SetFieldName(Item1->Name());
-                JoinDef->SetJoinTable(Table2->GetAlias());
-                JoinDef->SetJoinFieldName(Item2->Name());
-            }
+    // The model joins the pair in the join's order, so that the joined table comes after the one
+    // it is joined to whichever window the field was dragged from; a definition the model already
+    // has, either way round, is kept.
+    if (!FindJoinDef(*Added)) {
+        const TKRTable *First = Added->Join()->Tables(0);
+        const TKRTable *Second = Added->Join()->Tables(1);
+        TKRTableDefs *Defs = FOwner ? FOwner->TableDefs() : nullptr;
+        if (TKRTableDef *Def = Defs ? Defs->FindByAlias(First->GetAlias()) : nullptr) {
+            TKRJoinDef *JoinDef = Def->JoinDefs()->Add();
+            JoinDef->SetFieldName(Added->FirstItem()->Name());
+            JoinDef->SetJoinTable(Second->GetAlias());
+            JoinDef->SetJoinFieldName(Added->SecondItem()->Name());
+        }
+    }
     InvalidateRegion(Added->GetClipRgn(0));
     if (FOnAddLink)
         FOnAddLink(this, Added);
@@ -356,15 +364,25 @@ int TKRWorkArea::IndexOfLink(const TKRLink *Link) const
     return -1;
 }
 
-void TKRWorkArea::RemoveJoinDef(const TKRLink &Link)
+TKRJoinDef *TKRWorkArea::FindJoinDef(const TKRLink &Link) const
 {
     TKRTableDefs *Defs = FOwner ? FOwner->TableDefs() : nullptr;
     const TKRTable *First = Link.Join()->Tables(0);
     const TKRTable *Second = Link.Join()->Tables(1);
     if (!Defs || !First || !Second)
-        return;
+        return nullptr;
     if (TKRTableDef *Def = Defs->FindByAlias(First->GetAlias()))
-        delete Def->JoinDefs()->Find(Link.FirstItem()->Name(), Second->GetAlias(), Link.SecondItem()->Name());
+        if (TKRJoinDef *Found = Def->JoinDefs()->Find(
+                    Link.FirstItem()->Name(), Second->GetAlias(), Link.SecondItem()->Name()))
+            return Found;
+    if (TKRTableDef *Def = Defs->FindByAlias(Second->GetAlias()))
+        return Def->JoinDefs()->Find(Link.SecondItem()->Name(), First->GetAlias(), Link.FirstItem()->Name());
+    return nullptr;
+}
+
+void TKRWorkArea::RemoveJoinDef(const TKRLink &Link)
+{
+    delete FindJoinDef(Link);
 }
 
 void TKRWorkArea::RemoveLink(TKRLink *Link, int Index, bool Invalidate)

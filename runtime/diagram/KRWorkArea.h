@@ -34,6 +34,7 @@ class TKRListItem;
 class TKRPalette;
 class TKRStyle;
 class TKRTable;
+class TKRJoinDef;
 class TKRTableDefs;
 class TKREdit;
 
@@ -206,7 +207,7 @@ public:
     //! Handler runs after the menu has closed, guarded.
     void AddMenuItem(QMenu &Menu, const std::string &Caption, std::function<void()> Handler);
 
-    //! The link properties dialog; nullptr for none. The work area does not own it.
+    //! The link properties dialog: the work area's own, made with it, unless another was set.
     TKRLinkEditor *LinkEditor() const { return FLinkEditor; }
     void SetLinkEditor(TKRLinkEditor *Editor) { FLinkEditor = Editor; }
 
@@ -269,6 +270,8 @@ private:
     QPoint ToOwner(QPoint Pos) const;
     void UpdateScrollRanges();
     int IndexOfLink(const TKRLink *Link) const;
+    //! The model's join definition of Link, on either of its tables; nullptr when there is none.
+    TKRJoinDef *FindJoinDef(const TKRLink &Link) const;
     void RemoveJoinDef(const TKRLink &Link);
 
     TKRWorkAreaOwner *FOwner;

@@ -433,7 +433,8 @@ private Q_SLOTS:
         Owner.Opts = { kroDragFieldName };
         TDiagram D(&Owner);
         Owner.Parser->SetExpression("SELECT * FROM ORDERS, ITEMS");
-        TKRTable *Orders = D.Add("ORDERS", { { "ORDERNO", ftInteger }, { "SALEDATE", ftDate } });
+        TKRTable *Orders =
+                D.Add("ORDERS", { { "ORDERNO", ftInteger }, { "SALEDATE", ftDate }, { "TOTAL", ftFloat } });
         TKRTable *Items = D.Add("ITEMS",
                 { { "PRICE", ftFloat }, { "ORDERNO", ftSmallint }, { "SHIPTIME", ftTime },
                         { "SHIPDATE", ftDate } });
@@ -461,6 +462,22 @@ private Q_SLOTS:
         // A press on the check square toggles; it starts no drag.
         DragField(D, D.CheckPoint(Orders, 0), D.RowPoint(Items, 1));
         QCOMPARE(D.Area.LinkCount(), 2);
+
+        // Dragged the other way, the comparison still joins ITEMS to ORDERS, and the statement
+        // reads back as it was written.
+        DragField(D, D.RowPoint(Items, 0), D.RowPoint(Orders, 2));
+        QCOMPARE(D.Area.LinkCount(), 3);
+        QCOMPARE(D.Area.JoinCount(), 1);
+        const std::string Three = Sql(Owner);
+        QVERIFY(Three.find("AND (ORDERS.TOTAL = ITEMS.PRICE)") != std::string::npos);
+        auto Again = test::NewParser();
+        Again->SetExpression(Three);
+        QCOMPARE(Again->GetExpression(), Three);
+        TKRScriptedPrompter Prompter;
+        Prompter.Answer(IDYES);
+        D.Area.Links(2)->Remove();
+        QTRY_COMPARE(D.Area.LinkCount(), 2);
+        QVERIFY(Sql(Owner).find("TOTAL") == std::string::npos);
     }
 
     // A dragged field resting near a window's top edge scrolls its list up a row every 200 ms;
