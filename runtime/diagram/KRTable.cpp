@@ -446,7 +446,6 @@ void TKRTable::Paint(TKRCanvas &Canvas)
         }
     }
     Canvas.Restore(Level);
-    Canvas.ExcludeClipRect(R);
 }
 
 } // namespace korvan

@@ -374,15 +374,27 @@ void TKRTable::HandleRenameTable()
 void TKRTable::Close()
 {
     TKRWorkArea *WorkArea = FWorkArea;
+    // The application hears of the closing several times and may change the diagram meanwhile,
+    // even free this window: each step goes on only while the window lives.
+    const std::uint64_t Id = Identity();
+    const auto Alive = [Id] { return TKRIdentified::Find<TKRTable>(Id) != nullptr; };
     if (WorkArea->Owner() && !WorkArea->Owner()->DoAddRemoveTable(this, kraRemove))
         return;
+    if (!Alive())
+        return;
     FClosing = true;
-    for (const auto &Item : FItems)
-        if (Item->Checked()) {
-            Item->UpdateCheck(false);
-            WorkArea->HandleCheckItem(this, Item.get());
-        }
+    for (std::size_t I = 0; I < FItems.size(); ++I) {
+        TKRListItem *Item = FItems[I].get();
+        if (!Item->Checked())
+            continue;
+        Item->UpdateCheck(false);
+        WorkArea->HandleCheckItem(this, Item);
+        if (!Alive())
+            return;
+    }
     WorkArea->HandleRemoveTable(this);
+    if (!Alive())
+        return;
     Invalidate(GetBoundsRect());
     WorkArea->CloseTable(this, false);
 }

@@ -320,6 +320,19 @@ private Q_SLOTS:
         QCOMPARE(D.Area.LinkCount(), 0);
         QCOMPARE(Heard, std::vector<std::string>({ "check B", "remove" }));
         QCOMPARE(Owner.TableAsks.size(), Asks + 1);
+
+        // An application that reloads the diagram while it is asked: what was asked about is gone,
+        // and nothing touches it afterwards.
+        TKRTable *Again = D.Add("ORDERS", { "A", "B" }, 50, 20);
+        Again->Items(0)->SetCheck(true);
+        D.Area.SetOnCheckItem([&](TKRTable *, TKRListItem *) { D.Area.ClearContents(); });
+        QTest::keyClick(&D.Area, Qt::Key_Delete);
+        QCOMPARE(D.Area.TableCount(), 0);
+        TKRTable *Left = D.Add("A", { "X" }, 50, 20);
+        TKRTable *Right = D.Add("B", { "X" }, 250, 20);
+        Owner.OnAsk = [&] { D.Area.ClearContents(); };
+        QCOMPARE(D.Link(Left, "X", Right, "X"), nullptr);
+        QCOMPARE(D.Area.LinkCount(), 0);
     }
 
     // Double click on the caption edits the alias: a duplicate is refused with a message and
@@ -445,7 +458,22 @@ private Q_SLOTS:
         QCOMPARE(D.Area.LinkCount(), 0);
         DragField(D, D.RowPoint(Orders, 0), D.RowPoint(Orders, 1));
         QCOMPARE(D.Area.LinkCount(), 0);
-        DragField(D, D.RowPoint(Orders, 0), D.RowPoint(Items, 1));
+        // With the field-name option the cursor is a black box, a multiple of 16 wide, through
+        // which ORDERS.ORDERNO shows; the row under it is drawn as the drop target.
+        QTest::mousePress(D.View(), Qt::LeftButton, {}, D.RowPoint(Orders, 0));
+        D.MoveHeld(D.RowPoint(Orders, 0) + QPoint(8, 0));
+        D.MoveHeld(D.RowPoint(Items, 1));
+        const QCursor *Shown = QGuiApplication::overrideCursor();
+        QVERIFY(Shown);
+        const QImage Box = Shown->pixmap().toImage();
+        QCOMPARE(Box.width() % 16, 0);
+        QVERIFY(Box.width()
+                > QFontMetrics(D.Area.Font()).horizontalAdvance(QStringLiteral("ORDERS.ORDERNO")));
+        QCOMPARE(qAlpha(Box.pixel(0, 0)), 0);
+        QCOMPARE(qAlpha(Box.pixel(1, 1)), 255);
+        QCOMPARE(D.Area.DropHighlight(), Items->Items(1));
+        QCOMPARE(D.Grab().pixelColor(D.RowPoint(Items, 1, 85)), QColor(0x00, 0x80, 0x80));
+        QTest::mouseRelease(D.View(), Qt::LeftButton, {}, D.RowPoint(Items, 1));
         QCOMPARE(D.Area.LinkCount(), 1);
         DragField(D, D.RowPoint(Orders, 0), D.RowPoint(Items, 1));
         QCOMPARE(D.Area.LinkCount(), 1);

@@ -18,6 +18,7 @@
 #include "parser/KRTableDefs.h"
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -35,11 +36,15 @@ public:
     bool DoAddRemoveTable(TKRTable *, TKRAction Action) override
     {
         TableAsks.push_back(Action);
+        if (OnAsk)
+            OnAsk();
         return AllowTables;
     }
     bool DoAddRemoveLink(TKRLink *, TKRAction Action) override
     {
         Asked.push_back(Action);
+        if (OnAsk)
+            OnAsk();
         return AllowLinks;
     }
     TKRTableDefs *TableDefs() const override { return Parser->TableDefs(); }
@@ -53,6 +58,8 @@ public:
     std::vector<TKRAction> TableAsks;
     std::vector<TKRAction> Asked;
     TKROptions Opts;
+    //! What the application does whenever it is asked (it may change the diagram).
+    std::function<void()> OnAsk;
 
 private:
     TKRStyle FStyle;
