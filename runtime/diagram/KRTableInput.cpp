@@ -287,6 +287,9 @@ void TKRTable::KeyDown(int &Key, TKRShiftState Shift)
         FWorkArea->Select(this);
     TKREdit *Find = FWorkArea->FindEdit();
     Find->setFont(FWorkArea->Font());
+    QPalette Colors = Find->palette();
+    Colors.setColor(QPalette::Base, KRColorToQColor(FWorkArea->Color(), Colors));
+    Find->setPalette(Colors);
     Find->move(ToClient(QRect(FLeft, KRBottom(GetBoundsRect()) + 1, 1, 1)).topLeft());
     Find->SetOnKeyUp([this](TKREdit *Sender, int &Up, TKRShiftState UpShift) {
         HandleFindField(Sender, Up, UpShift);

@@ -532,6 +532,24 @@ void TKRWorkArea::Select(TKRFloatObject *Object)
         Object->SetSelect(true);
 }
 
+void TKRWorkArea::ShowPanel(const TKRTable *Table)
+{
+    if (!Table)
+        return;
+    const QRect R = Table->ToClient(Table->GetBoundsRect());
+    const QSize Client = viewport()->size();
+    const auto Shift = [](int Low, int High, int Size) {
+        if (Low < 0)
+            return Low;
+        if (High > Size)
+            return std::min(High - Size, Low);
+        return 0;
+    };
+    SetScrollPos(ScrollPos()
+            + QPoint(Shift(R.left(), KRRight(R), Client.width()),
+                    Shift(R.top(), KRBottom(R), Client.height())));
+}
+
 void TKRWorkArea::ClearSelection()
 {
     for (const auto &Table : FTableWindows)

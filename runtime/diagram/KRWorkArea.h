@@ -166,6 +166,9 @@ public:
     //! Brings the window Object to the front; nothing for anything else.
     void TableToFront(TKRFloatObject *Object);
     void ClearSelection();
+    //! Scrolls the least that brings Table into view; one wider or taller than the view shows its
+    //! left or top edge.
+    void ShowPanel(const TKRTable *Table);
     //! The cursor for the part HitTest of an object under the mouse.
     void SetupCursor(TTableHitTest HitTest);
 

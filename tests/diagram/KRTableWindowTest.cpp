@@ -533,9 +533,12 @@ private Q_SLOTS:
         const QRect Client = Target->ToClient(Target->GetClientRect());
         D.MoveHeld(QPoint(Client.center().x(), KRBottom(Target->ToClient(Target->GetBoundsRect())) - 4));
         QTRY_VERIFY_WITH_TIMEOUT(Target->FirstVisibleItem() > Stopped, 2000);
+        std::vector<QWidget *> Ended;
+        D.Area.SetOnEndDrag([&](QWidget *On, QPoint) { Ended.push_back(On); });
         QTest::keyClick(&D.Area, Qt::Key_Escape);
         QCOMPARE(D.Area.DropHighlight(), nullptr);
         QCOMPARE(D.Area.LinkCount(), 0);
+        QCOMPARE(Ended, std::vector<QWidget *>{ nullptr });
     }
 
     // A hint appears when the mouse rests 500 ms, 10 and 20 pixels off the mouse, at most 200
@@ -560,6 +563,65 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(Hint->isVisible(), 1000);
         D.Hover(P + QPoint(2, 0));
         QVERIFY(!Hint->isVisible());
+    }
+
+    // What a window shows in its states: the caption's colour by selection, the current row in
+    // silver with a focus frame while the window is selected (and not at all when the selection
+    // is hidden), the field types with their option, and the caption buttons' frames normal, hot
+    // and pressed.
+    void PaintingStates()
+    {
+        TDiagramOwner Owner;
+        TDiagram D(&Owner);
+        TKRTable *T = D.Add("ORDERS", { "ORDERNO", "A" }, 50, 20);
+        D.Click(D.RowPoint(T, 0));
+        const QPoint CaptionFill(T->Left() + 20, T->Top() + 3);
+        const QPoint RowEnd = D.RowPoint(T, 0, 85);
+        const QRect Row = T->GetItemRect(T->Items(0)).adjusted(T->ItemHeight(), 0, 0, 0);
+        const QColor Silver(0xC0, 0xC0, 0xC0);
+        QImage Shot = D.Grab();
+        QCOMPARE(Shot.pixelColor(CaptionFill), Silver);
+        QCOMPARE(Shot.pixelColor(RowEnd), Silver);
+        const QImage Focused = Shot.copy(Row);
+
+        D.Area.Select(nullptr);
+        Shot = D.Grab();
+        QCOMPARE(Shot.pixelColor(CaptionFill), D.Area.palette().color(QPalette::Button));
+        QCOMPARE(Shot.pixelColor(RowEnd), Silver);
+        QVERIFY(Shot.copy(Row) != Focused);
+        Owner.Opts = { kroHideSelection };
+        D.Area.viewport()->update();
+        QCOMPARE(D.Grab().pixelColor(RowEnd), QColor(Qt::white));
+
+        const auto Ink = [&](int Index) {
+            const QImage Image = D.Grab();
+            const QRect R = T->GetItemRect(T->Items(Index));
+            int Dark = 0;
+            for (int X = R.left() + 60; X < KRRight(R); ++X)
+                for (int Y = R.top(); Y < KRBottom(R); ++Y)
+                    Dark += Image.pixelColor(X, Y).lightness() < 128;
+            return Dark;
+        };
+        QCOMPARE(Ink(1), 0);
+        Owner.Opts = { kroShowFieldTypes };
+        D.Area.viewport()->update();
+        QVERIFY(Ink(1) > 20);
+
+        D.Click(D.CaptionPoint(T));
+        const QRect Buttons = T->ToClient(T->GetButtonRect());
+        const QPoint Frame(Buttons.left(), Buttons.top() + 6);
+        QCOMPARE(D.Grab().pixelColor(Frame), QColor(0x80, 0x80, 0x80));
+        D.Hover(D.ButtonPoint(T, 0));
+        QCOMPARE(D.Grab().pixelColor(Frame), QColor(Qt::white));
+        QTest::mousePress(D.View(), Qt::LeftButton, {}, D.ButtonPoint(T, 0));
+        QCOMPARE(D.Grab().pixelColor(Frame), QColor(Qt::black));
+        D.MoveHeld(D.ButtonPoint(T, 2));
+        QCOMPARE(D.Grab().pixelColor(Frame), QColor(0x80, 0x80, 0x80));
+        QTest::mouseRelease(D.View(), Qt::LeftButton, {}, D.ButtonPoint(T, 2));
+        QVERIFY(T->Expanded());
+        D.Area.SetScrollPos(QPoint(300, 200));
+        D.Area.ShowPanel(T);
+        QCOMPARE(D.Area.ScrollPos(), QPoint(T->Left(), T->Top()));
     }
 
     // What the application hands over may be odd; the diagram stays whole: a table without
