@@ -6,6 +6,7 @@
 #include "framework/KRException.h"
 #include "framework/KRText.h"
 #include "framework/qt/KRPrompter.h"
+#include "parser/KRJoinDefs.h"
 #include "parser/KRTableDefs.h"
 #include "resources/KRResource.h"
 
@@ -124,19 +125,6 @@ int ConditionIndex(const std::string &Text)
 TKRJoinKind Mirrored(TKRJoinKind Kind)
 {
     return Kind == krjLOuterJoin ? krjROuterJoin : Kind == krjROuterJoin ? krjLOuterJoin : Kind;
-}
-
-std::string Mirrored(const std::string &Operation)
-{
-    if (Operation == "<")
-        return ">";
-    if (Operation == ">")
-        return "<";
-    if (Operation == "<=")
-        return ">=";
-    if (Operation == ">=")
-        return "<=";
-    return Operation;
 }
 
 TKRTableDefs *ModelOf(const TKRJoin &Join)
@@ -325,9 +313,9 @@ void TfmLinkProp::FormShow()
         // A comparison outside the list is shown as the model holds it.
         const TFoundJoinDef Found = FindJoinDef(*Link);
         cbConditions->setCurrentIndex(-1);
-        cbConditions->setEditText(Found.Def
-                        ? Q(Found.Reversed ? Mirrored(Found.Def->Operation()) : Found.Def->Operation())
-                        : QString());
+        cbConditions->setEditText(Found.Def ? Q(Found.Reversed ? KRMirrorComparison(Found.Def->Operation())
+                                                               : Found.Def->Operation())
+                                            : QString());
     }
 
     CalcMinWidth();
@@ -405,7 +393,7 @@ void TfmLinkProp::buOKClick()
         Link->SetCondition(ConditionIndex(Operation));
         const TFoundJoinDef Found = FindJoinDef(*Link);
         if (Found.Def)
-            Found.Def->SetOperation(Found.Reversed ? Mirrored(Operation) : Operation);
+            Found.Def->SetOperation(Found.Reversed ? KRMirrorComparison(Operation) : Operation);
     }
     RepaintPair(Join);
 }

@@ -155,4 +155,17 @@ std::string TKRJoinDefs::GetScript() const
     return Result.empty() ? Result : "\r\n  " + Result;
 }
 
+std::string KRMirrorComparison(const std::string &Operation)
+{
+    if (Operation == "<")
+        return ">";
+    if (Operation == ">")
+        return "<";
+    if (Operation == "<=")
+        return ">=";
+    if (Operation == ">=")
+        return "<=";
+    return Operation;
+}
+
 } // namespace korvan

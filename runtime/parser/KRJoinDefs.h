@@ -72,4 +72,8 @@ public:
     virtual std::string GetScript() const;
 };
 
+//! The comparison read the other way round: < and >, <= and >= change places when the two sides
+//! of a comparison do; the others stay.
+std::string KRMirrorComparison(const std::string &Operation);
+
 } // namespace korvan

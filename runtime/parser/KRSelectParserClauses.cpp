@@ -1,6 +1,7 @@
 // TKRSelectParser: the clause state machine and the handlers of SELECT, FROM, JOIN, WHERE,
 // GROUP BY, HAVING and ORDER BY.
 #include "framework/KRText.h"
+#include "parser/KRJoinDefs.h"
 #include "parser/KRSelectParser.h"
 
 #include <algorithm>
@@ -33,20 +34,6 @@ bool IsTableNameToken(const TKRSQLScanner &Scanner)
 {
     const TTokenKind Kind = Scanner.TokenKind();
     return (Kind == tkIdent || Kind == tkIdentString || Kind == tkString) && !Scanner.Token().empty();
-}
-
-//! < and >, <= and >= change places when the two sides of a comparison do.
-std::string Mirror(const std::string &Operation)
-{
-    if (Operation == "<")
-        return ">";
-    if (Operation == ">")
-        return "<";
-    if (Operation == "<=")
-        return ">=";
-    if (Operation == ">=")
-        return "<=";
-    return Operation;
 }
 
 } // namespace
@@ -517,7 +504,7 @@ void TKRSelectParser::ReadJoinComparisons(TKRJoinKind Kind)
         Join->SetJoinTable(Qualifier[1 - Own]);
         Join->SetJoinFieldName(Field[1 - Own]);
         // ON u.b < t.a, written from the other side, is t.a > u.b.
-        Join->SetOperation(JoinedFirst ? Mirror(Operation) : Operation);
+        Join->SetOperation(JoinedFirst ? KRMirrorComparison(Operation) : Operation);
         Join->SetJoinKind(Kind);
         while (Depth > 0 && IsDelimToken(*FScanner, ")")) {
             --Depth;

@@ -3,8 +3,7 @@
 // the model writes; its layout for short and long names; the real dialog on screen and its keys.
 #include "diagram/KRLinkProp.h"
 
-#include "KRScriptedPrompter.h"
-#include "KRTestSupport.h"
+#include "KRDiagramFixture.h"
 #include "component/KRStyles.h"
 #include "diagram/KRLink.h"
 #include "diagram/KRTable.h"
@@ -22,53 +21,22 @@ using namespace korvan;
 
 namespace {
 
-class TOwner : public TKRWorkAreaOwner
-{
-public:
-    bool DoAddRemoveTable(TKRTable *, TKRAction) override { return true; }
-    bool DoAddRemoveLink(TKRLink *, TKRAction) override { return true; }
-    TKRTableDefs *TableDefs() const override { return Parser->TableDefs(); }
-    TKROptions Options() const override { return {}; }
-    const TKRStyle &Style() const override { return FStyle; }
-    const TKRPalette &Palette() const override { return FPalette; }
-
-    std::unique_ptr<TKRSelectParser> Parser = test::NewParser();
-
-private:
-    TKRStyle FStyle;
-    TKRPalette FPalette;
-};
-
 using TFill = std::function<void(TfmLinkProp &)>;
 
+struct TOwned
+{
+    test::TDiagramOwner Owner;
+};
+
 //! A work area on screen over a model read from Sql, with its link dialog.
-struct TDiagram
+struct TDiagram : TOwned, test::TDiagram
 {
     explicit TDiagram(const std::string &Sql = "SELECT * FROM ORDERS, CUSTOMER")
-        : Area(nullptr, &Owner)
+        : test::TDiagram(&Owner)
         , Dialog(&Area)
     {
         Owner.Parser->SetExpression(Sql);
         Area.SetLinkEditor(&Dialog);
-        Area.resize(600, 400);
-        Area.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&Area));
-    }
-
-    TKRTable *Add(const std::string &Name, const std::vector<std::string> &Fields, int Left, int Top)
-    {
-        auto &Set = *Sets.emplace_back(std::make_unique<TDataSet>());
-        for (const std::string &Field : Fields)
-            Set.AddField(Field, ftInteger);
-        TKRTable *Table = Area.AddPanel(Name, &Set);
-        Table->SetWidth(100);
-        Table->SetLeft(Left);
-        Table->SetTop(Top);
-        return Table;
-    }
-    TKRLink *Link(TKRTable *A, const char *FieldA, TKRTable *B, const char *FieldB)
-    {
-        return Area.AddLink(A, B, A->GetFieldItem(FieldA), B->GetFieldItem(FieldB));
     }
 
     //! Chooses "Property" from the menu of the link under P; Fill works the dialog, which then
@@ -94,9 +62,6 @@ struct TDiagram
         return QString(Start) + End;
     }
 
-    TOwner Owner;
-    std::deque<std::unique_ptr<TDataSet>> Sets;
-    TKRWorkArea Area;
     TfmLinkProp Dialog;
 };
 
