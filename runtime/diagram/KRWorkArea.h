@@ -256,6 +256,11 @@ private:
     void HandleRightButtonUp(TKRMouseMsg &Msg, QPoint Global);
     void HandleDoubleClick(TKRMouseMsg &Msg);
     void HandleKeyDown(int Key, TKRShiftState Shift);
+    //! The numbered timers: the drop window's list scrolled up and down, the hint shown and hidden.
+    enum TTimer : int { TimerScrollUp = 1, TimerScrollDown = 2, TimerShowHint = 10, TimerHideHint = 11 };
+    //! How long the mouse rests before a hint shows.
+    static constexpr int HintDelay = 500;
+
     void CreateTools();
     //! Drops every reference to Table's window and rows (nullptr: to every window's), and puts
     //! away the editors and the scroll bar that belong to it.

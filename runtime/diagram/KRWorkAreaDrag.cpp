@@ -13,8 +13,6 @@ namespace korvan {
 
 namespace {
 
-constexpr int TimerScrollUp = 1;
-constexpr int TimerScrollDown = 2;
 constexpr int ScrollDelay = 200;
 //! How near a window's top and bottom edges a resting mouse scrolls its list.
 constexpr int NearTop = 25;

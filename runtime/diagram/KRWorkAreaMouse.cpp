@@ -133,7 +133,7 @@ void TKRWorkArea::HandleMouseMove(TKRMouseMsg &Msg)
         }
         FTimerPoint = P;
         Object->MouseMove(Msg, Hit);
-        FTimers.Start(10, 500);
+        FTimers.Start(TimerShowHint, HintDelay);
         return;
     }
 

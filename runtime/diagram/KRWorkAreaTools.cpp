@@ -19,12 +19,6 @@ namespace korvan {
 
 namespace {
 
-// The numbered timers of the work area.
-constexpr int TimerScrollUp = 1;
-constexpr int TimerScrollDown = 2;
-constexpr int TimerShowHint = 10;
-constexpr int TimerHideHint = 11;
-
 constexpr int HintWidth = 200;
 const QPoint HintOffset(10, 20);
 
