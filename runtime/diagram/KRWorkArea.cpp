@@ -431,6 +431,9 @@ void TKRWorkArea::DeleteLink(TKRLink *Link)
 void TKRWorkArea::UnlinkTable(TKRTable *Table)
 {
     for (int I = LinkCount() - 1; I >= 0; --I) {
+        // Each removal is reported to the application, which may remove links of its own.
+        if (I >= LinkCount())
+            continue;
         const TKRJoin *Join = Links(I)->Join();
         if (Join->Tables(0) == Table || Join->Tables(1) == Table)
             RemoveLink(Links(I), I, true);
@@ -439,13 +442,20 @@ void TKRWorkArea::UnlinkTable(TKRTable *Table)
 
 void TKRWorkArea::CloseTable(TKRTable *Table, bool Ask)
 {
-    const auto Found = std::find_if(
-            FTableWindows.begin(), FTableWindows.end(), [Table](const auto &T) { return T.get() == Table; });
-    if (Found == FTableWindows.end())
+    const auto IndexOf = [this](const TKRTable *T) {
+        const auto It = std::find_if(
+                FTableWindows.begin(), FTableWindows.end(), [T](const auto &W) { return W.get() == T; });
+        return It == FTableWindows.end() ? -1 : static_cast<int>(It - FTableWindows.begin());
+    };
+    if (IndexOf(Table) < 0)
         return;
+    const std::uint64_t Id = Table->Identity();
     if (Ask && FOwner && !FOwner->DoAddRemoveTable(Table, kraRemove))
         return;
     UnlinkTable(Table);
+    // The application heard of every link removed and may have changed the diagram meanwhile.
+    if (TKRIdentified::Find<TKRTable>(Id) != Table || IndexOf(Table) < 0)
+        return;
     InvalidateRect(Table->ToClient(Table->GetBoundsRect()));
     ForgetTable(Table);
     if (FHotObject == Table)
@@ -454,8 +464,9 @@ void TKRWorkArea::CloseTable(TKRTable *Table, bool Ask)
         Table->SetSelect(false);
         FSelectedObject = nullptr;
     }
-    std::unique_ptr<TKRTable> Owned = std::move(*Found);
-    FTableWindows.erase(std::find(FTableWindows.begin(), FTableWindows.end(), nullptr));
+    const auto Position = FTableWindows.begin() + IndexOf(Table);
+    std::unique_ptr<TKRTable> Owned = std::move(*Position);
+    FTableWindows.erase(Position);
 }
 
 void TKRWorkArea::ForgetTable(const TKRTable *Table)
