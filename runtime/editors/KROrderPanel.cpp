@@ -128,6 +128,12 @@ void TKROrderFieldList::DragDrop(QObject *Source, QPoint)
     KRGuarded(this, [&] { FPanel->HandleDragDropUnOrder(Source); });
 }
 
+void TKROrderFieldList::StartDrag()
+{
+    setState(NoState);
+    stopAutoScroll();
+}
+
 void TKROrderFieldList::mousePressEvent(QMouseEvent *Event)
 {
     QListWidget::mousePressEvent(Event);
@@ -170,6 +176,12 @@ void TKROrderSortedList::DragOver(QObject *Source, QPoint, TKRDragState, bool &A
 void TKROrderSortedList::DragDrop(QObject *Source, QPoint)
 {
     KRGuarded(this, [&] { FPanel->HandleDragDropOrder(Source); });
+}
+
+void TKROrderSortedList::StartDrag()
+{
+    setState(NoState);
+    stopAutoScroll();
 }
 
 void TKROrderSortedList::mousePressEvent(QMouseEvent *Event)
@@ -221,7 +233,13 @@ TKROrderPanel::TKROrderPanel(QWidget *Owner)
     HandleSelectItem();
 }
 
-TKROrderPanel::~TKROrderPanel() = default;
+// A drag over one of the lists ends before the lists go, so that no list asks a panel that is
+// being destroyed whether it takes the drop.
+TKROrderPanel::~TKROrderPanel()
+{
+    CancelDragOf(lbFields);
+    CancelDragOf(lvOrder);
+}
 
 bool TKROrderPanel::eventFilter(QObject *Watched, QEvent *Event)
 {

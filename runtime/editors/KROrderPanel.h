@@ -39,6 +39,8 @@ public:
 
     void DragOver(QObject *Source, QPoint Pos, TKRDragState State, bool &Accept) override;
     void DragDrop(QObject *Source, QPoint Pos) override;
+    //! The drag takes the mouse: the view stops selecting by dragging and scrolling for it.
+    void StartDrag() override;
     void EndDrag(QWidget *, QPoint) override {}
 
 protected:
@@ -60,6 +62,8 @@ public:
 
     void DragOver(QObject *Source, QPoint Pos, TKRDragState State, bool &Accept) override;
     void DragDrop(QObject *Source, QPoint Pos) override;
+    //! The drag takes the mouse: the view stops selecting by dragging and scrolling for it.
+    void StartDrag() override;
     void EndDrag(QWidget *, QPoint) override {}
 
 protected:
