@@ -506,6 +506,7 @@ void TKROrderPanel::MoveOrder(int Delta)
         lvOrder->setCurrentItem(Order);
         Order->setSelected(true);
     }
+    lvOrder->scrollToItem(Order);
     Changed();
 }
 
