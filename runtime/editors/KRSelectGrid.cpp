@@ -18,6 +18,7 @@
 #include <vector>
 
 #include <QAbstractTableModel>
+#include <QApplication>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QFocusEvent>
@@ -611,9 +612,11 @@ bool TKRSelectGrid::eventFilter(QObject *Watched, QEvent *Event)
             return true;
         }
     } else if (Event->type() == QEvent::FocusOut && Watched == FEditing) {
-        // The combo box's own list and another window taking the activation leave the edit open.
+        // The combo box's own list (which takes the focus once it shows) and another window taking
+        // the activation leave the edit open; the focus comes back to it afterwards.
         const Qt::FocusReason Reason = static_cast<QFocusEvent *>(Event)->reason();
-        if (Reason != Qt::PopupFocusReason && Reason != Qt::ActiveWindowFocusReason)
+        if (Reason != Qt::PopupFocusReason && Reason != Qt::ActiveWindowFocusReason
+                && !QApplication::activePopupWidget())
             KRGuarded(this, [this] { HandleSetCellText(); });
     }
     return false;

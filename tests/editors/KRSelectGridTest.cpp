@@ -268,10 +268,15 @@ private Q_SLOTS:
         QCOMPARE(P.Grid->Cells(2, 1), std::string("ORDERS.ORDERNO"));
         QCOMPARE(P.Sql(), Before);
 
-        // A double click opens the cell too; clicking another cell stores what was typed.
+        // A double click opens the cell too; the combo box's list coming and going leaves it open;
+        // clicking another cell stores what was typed.
         QTest::mouseDClick(P.View(), Qt::LeftButton, {}, P.CellPoint(2, 3));
         QVERIFY(P.Grid->ComboBox()->isVisible());
         QTest::keyClicks(P.Grid->ComboBox(), QStringLiteral("ITEMS.QTY"));
+        P.Grid->ComboBox()->showPopup();
+        P.Grid->ComboBox()->hidePopup();
+        QVERIFY(P.Grid->Editing());
+        QCOMPARE(P.Grid->RowCount(), 4);
         QTest::mouseClick(P.View(), Qt::LeftButton, {}, P.CellPoint(0, 1));
         QVERIFY(!P.Grid->Editing());
         QCOMPARE(Rows(P).at(2), (std::vector<std::string>{ "QTY", "", "ITEMS.QTY" }));
@@ -353,7 +358,12 @@ private Q_SLOTS:
         const TKRFieldDef *Plain = P.Owner.Parser->TableDefs()->FieldDefs(0);
         P.Grid->UnCheckField(Plain);
         QCOMPARE(P.Grid->Cells(0, 1), std::string("S"));
+        // A reload closes an open overlay without storing it anywhere.
+        QTest::mouseDClick(P.View(), Qt::LeftButton, {}, P.CellPoint(0, 1));
+        QTest::keyClicks(P.Grid->Edit(), QStringLiteral("Lost"));
         P.Panel->Clear();
+        QVERIFY(!P.Grid->Edit()->isVisible());
+        QTest::mouseClick(P.View(), Qt::LeftButton, {}, P.CellPoint(0, 1));
         QCOMPARE(Rows(P), (TRows{ { "", "", "" } }));
         P.Panel->RefreshFields();
         QCOMPARE(P.Grid->RowCount(), 7);
