@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <vector>
 
 #include <QAbstractTableModel>
@@ -23,9 +24,9 @@
 #include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QScrollBar>
 
 namespace korvan {
 
@@ -168,6 +169,46 @@ bool HasComputedArgument(const TKRFunctionDef *Root)
     return false;
 }
 
+/*!
+ * An overlay control: Enter and Escape go to OnKey instead of the control, and OnExit runs when the
+ * focus leaves it for good. Its own list or menu showing, or another window taking the activation,
+ * is not leaving: the focus comes back to the control afterwards.
+ */
+template <class TBase>
+class TKROverlay : public TBase
+{
+public:
+    explicit TKROverlay(QWidget *Parent)
+        : TBase(Parent)
+    {
+        TBase::hide();
+    }
+
+    std::function<void(int Key, TKRShiftState Shift)> OnKey;
+    std::function<void()> OnExit;
+
+protected:
+    void keyPressEvent(QKeyEvent *Event) override
+    {
+        const int Key = KRVirtualKey(*Event);
+        if ((Key == VK_RETURN || Key == VK_ESCAPE) && OnKey)
+            OnKey(Key, KRShiftState(*Event));
+        else
+            TBase::keyPressEvent(Event);
+    }
+    void focusOutEvent(QFocusEvent *Event) override
+    {
+        TBase::focusOutEvent(Event);
+        const Qt::FocusReason Reason = Event->reason();
+        if (OnExit && Reason != Qt::PopupFocusReason && Reason != Qt::ActiveWindowFocusReason
+                && !QApplication::activePopupWidget())
+            OnExit();
+    }
+};
+
+using TKRComboOverlay = TKROverlay<QComboBox>;
+using TKREditOverlay = TKROverlay<QLineEdit>;
+
 } // namespace
 
 TKRSelectGrid::TKRSelectGrid(QWidget *Parent)
@@ -200,15 +241,24 @@ TKRSelectGrid::TKRSelectGrid(QWidget *Parent)
     FCells->Resize(1);
     SetCurrentCell(0, 1);
 
-    FComboBox = new QComboBox(Parent);
-    FComboBox->setEditable(true);
-    FComboBox->setInsertPolicy(QComboBox::NoInsert);
-    FComboBox->setMaxVisibleItems(16);
-    FComboBox->hide();
-    FComboBox->installEventFilter(this);
-    FEdit = new QLineEdit(Parent);
-    FEdit->hide();
-    FEdit->installEventFilter(this);
+    auto *Combo = new TKRComboOverlay(Parent);
+    Combo->setEditable(true);
+    Combo->setInsertPolicy(QComboBox::NoInsert);
+    Combo->setMaxVisibleItems(16);
+    auto *Edit = new TKREditOverlay(Parent);
+    const auto Wire = [this](auto *Overlay) {
+        Overlay->OnKey = [this](int Key, TKRShiftState Shift) {
+            KRGuarded(this, [&] { HandleCellKeyDown(Key, Shift); });
+        };
+        Overlay->OnExit = [this, Overlay] {
+            if (FEditing == Overlay)
+                KRGuarded(this, [this] { HandleSetCellText(); });
+        };
+    };
+    Wire(Combo);
+    Wire(Edit);
+    FComboBox = Combo;
+    FEdit = Edit;
 
     FPopupMenu = std::make_unique<QMenu>();
     FDeleteAction = FPopupMenu->addAction(QString::fromUtf8(SDeleteCurrentRow));
@@ -217,9 +267,16 @@ TKRSelectGrid::TKRSelectGrid(QWidget *Parent)
 TKRSelectGrid::~TKRSelectGrid()
 {
     FEditing = nullptr;
-    // The overlays live on the parent; they go with the grid that laid them there.
-    delete FComboBox.data();
-    delete FEdit.data();
+    // The overlays live on the parent; they go with the grid that laid them there, and tell it
+    // nothing more on the way.
+    if (auto *Combo = static_cast<TKRComboOverlay *>(FComboBox.data())) {
+        Combo->OnExit = nullptr;
+        delete Combo;
+    }
+    if (auto *Edit = static_cast<TKREditOverlay *>(FEdit.data())) {
+        Edit->OnExit = nullptr;
+        delete Edit;
+    }
 }
 
 int TKRSelectGrid::RowCount() const
@@ -598,28 +655,6 @@ void TKRSelectGrid::HandleCellKeyDown(int &Key, TKRShiftState)
         HideOverlay();
         setFocus(Qt::OtherFocusReason);
     }
-}
-
-bool TKRSelectGrid::eventFilter(QObject *Watched, QEvent *Event)
-{
-    if (Watched != FComboBox && Watched != FEdit)
-        return QTableView::eventFilter(Watched, Event);
-    if (Event->type() == QEvent::KeyPress) {
-        const auto *Key = static_cast<QKeyEvent *>(Event);
-        int Code = KRVirtualKey(*Key);
-        if (Code == VK_RETURN || Code == VK_ESCAPE) {
-            KRGuarded(this, [&] { HandleCellKeyDown(Code, KRShiftState(*Key)); });
-            return true;
-        }
-    } else if (Event->type() == QEvent::FocusOut && Watched == FEditing) {
-        // The combo box's own list (which takes the focus once it shows) and another window taking
-        // the activation leave the edit open; the focus comes back to it afterwards.
-        const Qt::FocusReason Reason = static_cast<QFocusEvent *>(Event)->reason();
-        if (Reason != Qt::PopupFocusReason && Reason != Qt::ActiveWindowFocusReason
-                && !QApplication::activePopupWidget())
-            KRGuarded(this, [this] { HandleSetCellText(); });
-    }
-    return false;
 }
 
 // Deleting rows

@@ -129,7 +129,6 @@ protected:
     void keyPressEvent(QKeyEvent *Event) override;
     void contextMenuEvent(QContextMenuEvent *Event) override;
     void scrollContentsBy(int DX, int DY) override;
-    bool eventFilter(QObject *Watched, QEvent *Event) override;
     //! Typing does not jump between rows: the grid takes no text of its own.
     void keyboardSearch(const QString &) override {}
 

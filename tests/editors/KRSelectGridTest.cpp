@@ -345,6 +345,9 @@ private Q_SLOTS:
                 (TRows{ { "N", "", "o.ORDERNO" }, { "S", "SUM", "o.TOTAL" }, { "C", "COUNT", "" },
                         { "U", "", "upper(o.NAME) AS U" }, { "M", "", "MAX(o.TOTAL * 2) AS M" },
                         { "", "", "" } }));
+        QTest::mouseClick(P.View(), Qt::LeftButton, {}, P.CellPoint(1, 2));
+        if (const char *Dir = std::getenv("KORVAN_GRAB_DIR"))
+            P.Sheet.grab().save(QString::fromUtf8(Dir) + QStringLiteral("/selectgrid-rows.png"));
         QCOMPARE(P.Grid->GetFieldAlias("o.TOTAL"), std::string("S"));
         QCOMPARE(P.Grid->GetFieldAlias("o.NONE"), std::string());
 
