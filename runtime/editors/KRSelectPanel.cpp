@@ -1,3 +1,4 @@
+// The Selection page: the DISTINCT check box, the grid under it, and the model they show.
 #include "editors/KRSelectPanel.h"
 
 #include "editors/KRSelectGrid.h"
@@ -7,6 +8,7 @@
 #include "resources/KRResource.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -21,16 +23,26 @@ TKRSelectPanel::TKRSelectPanel(QWidget *Parent)
     FCheckBox = new QCheckBox(QString::fromUtf8(SSelectUniqueRecords), this);
     FGrid = new TKRSelectGrid(this);
     auto *Layout = new QVBoxLayout(this);
-    Layout->setContentsMargins(0, 0, 0, 0);
-    Layout->setSpacing(2);
+    Layout->setContentsMargins(3, 3, 3, 3);
+    Layout->setSpacing(3);
     Layout->addWidget(FCheckBox);
     Layout->addWidget(FGrid, 1);
+    // The page fills its tab sheet, unless the sheet lays out its children itself.
+    setGeometry(Parent->rect());
+    Parent->installEventFilter(this);
     // Only a click writes the model; the box set from the model stays quiet.
     connect(FCheckBox, &QCheckBox::clicked, this,
             [this] { KRGuarded(this, [this] { HandleDistinctClick(); }); });
 }
 
 TKRSelectPanel::~TKRSelectPanel() = default;
+
+bool TKRSelectPanel::eventFilter(QObject *Watched, QEvent *Event)
+{
+    if (Watched == parentWidget() && Event->type() == QEvent::Resize && !parentWidget()->layout())
+        setGeometry(parentWidget()->rect());
+    return QWidget::eventFilter(Watched, Event);
+}
 
 void TKRSelectPanel::SetParser(TKRSelectParser *Value)
 {

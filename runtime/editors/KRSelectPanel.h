@@ -13,7 +13,8 @@ class TKRSelectParser;
 class TKRSelectPanel : public QWidget
 {
 public:
-    //! Parent becomes the panel's parent; raises "Invalid parent for OrderPanel" without one.
+    //! Parent becomes the panel's parent, which it fills; raises "Invalid parent for OrderPanel"
+    //! without one.
     explicit TKRSelectPanel(QWidget *Parent);
     ~TKRSelectPanel() override;
     TKRSelectPanel(const TKRSelectPanel &) = delete;
@@ -35,6 +36,10 @@ public:
     void RefreshFields();
     //! The user clicked the check box: the query's DISTINCT follows it.
     void HandleDistinctClick();
+
+protected:
+    //! Follows the size of the parent, which it fills.
+    bool eventFilter(QObject *Watched, QEvent *Event) override;
 
 private:
     QCheckBox *FCheckBox = nullptr;

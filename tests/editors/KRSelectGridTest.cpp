@@ -69,9 +69,6 @@ struct TSelectPage
             D.FollowModel(Owner);
         Panel = new TKRSelectPanel(&Sheet);
         Grid = Panel->Grid();
-        auto *Layout = new QVBoxLayout(&Sheet);
-        Layout->setContentsMargins(4, 4, 4, 4);
-        Layout->addWidget(Panel);
         Panel->SetParser(Owner.Parser.get());
         Grid->SetOnSelectField([this](auto &F, auto &A, auto &N) { HandleSelectField(F, A, N); });
         Grid->SetOnUnselectField([this](auto &F, auto &, auto &N) { HandleUnselectField(F, N); });
@@ -518,8 +515,8 @@ private Q_SLOTS:
         TSelectPage P(false);
         for (const auto &[Client, Name, Aggregate] :
                 { std::tuple{ 305, 122, 30 }, std::tuple{ 315, 126, 32 } }) {
-            const int Frame = P.Grid->width() - P.Grid->viewport()->width();
-            P.Sheet.resize(Client + Frame + 8, 260);
+            const int Frame = P.Sheet.width() - P.Grid->viewport()->width();
+            P.Sheet.resize(Client + Frame, 260);
             QTRY_COMPARE(P.Grid->viewport()->width(), Client);
             QCOMPARE(P.Grid->columnWidth(0), Name);
             QCOMPARE(P.Grid->columnWidth(1), Aggregate);
@@ -555,6 +552,14 @@ private Q_SLOTS:
         QCOMPARE(P.Grid->ComboBox()->geometry().topLeft(), Cell.topLeft());
         if (const char *Dir = std::getenv("KORVAN_GRAB_DIR"))
             P.Sheet.grab().save(QString::fromUtf8(Dir) + QStringLiteral("/selectgrid-overlay.png"));
+        QTest::keyClick(P.Grid->ComboBox(), Qt::Key_Escape);
+        QTest::mouseDClick(P.View(), Qt::LeftButton, {}, P.CellPoint(0, 2));
+        QCOMPARE(P.Grid->Edit()->geometry(),
+                QRect(P.Grid->CellRect(0, 2).translated(P.Grid->pos()).topLeft(),
+                        QSize(P.Grid->columnWidth(0), TKRSelectGrid::DefaultRowHeight)));
+        QCOMPARE(P.Grid->Edit()->selectedText(), QStringLiteral("TOTAL"));
+        if (const char *Dir = std::getenv("KORVAN_GRAB_DIR"))
+            P.Sheet.grab().save(QString::fromUtf8(Dir) + QStringLiteral("/selectgrid-edit.png"));
     }
 };
 
