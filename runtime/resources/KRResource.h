@@ -154,6 +154,8 @@ inline constexpr const char *SInvalidSelectGridParent = "Invalid parent for Sele
 inline constexpr const char *SInvalidOrderPanelParent = "Invalid parent for OrderPanel";
 inline constexpr const char *SDeleteRowQuestion = "Are you sure you want to delete current row?";
 inline constexpr const char *SCantDeleteLastRow = "Can't delete last row!";
+//! The source typed into the output-field grid, which names no field row of a table window.
+inline constexpr const char *SFieldNotFound = "Field %s not found";
 
 // Design-time editors
 inline constexpr const char *SPackageDescription = "Brell Korvan component suite";
