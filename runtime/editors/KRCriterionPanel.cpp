@@ -341,12 +341,11 @@ void TKRCriterionPanel::ReloadOperators()
         // A line that had no operator, or keeps one already, has nothing to take back.
         if (Row.Operator() || Row.IsWhole())
             return;
+        // The operator of the same name, else the first one. The line's values stay: a first
+        // operator with fewer operands must not cut them before the right one is found.
         if (Ops && Ops->Count() > 0) {
-            // The first operator cuts the value list to its operand count before the one found
-            // by name pads it again.
-            Row.SetOperator(Ops->Items(0));
-            if (TKROperator *Found = Ops->FindByName(Row.OperatorName()))
-                Row.SetOperator(Found);
+            TKROperator *Found = Ops->FindByName(Row.OperatorName());
+            Row.SetOperator(Found ? Found : Ops->Items(0));
         }
         Row.SetOperatorName("");
         Row.Relayout();

@@ -159,6 +159,8 @@ protected:
     void mouseMoveEvent(QMouseEvent *Event) override;
     void mousePressEvent(QMouseEvent *Event) override;
     void mouseReleaseEvent(QMouseEvent *Event) override;
+    //! A second click is a click of its own, never a second press of the first.
+    void mouseDoubleClickEvent(QMouseEvent *Event) override;
     void keyPressEvent(QKeyEvent *Event) override;
     void focusInEvent(QFocusEvent *Event) override;
     void focusOutEvent(QFocusEvent *Event) override;

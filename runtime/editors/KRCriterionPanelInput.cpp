@@ -105,6 +105,14 @@ void TKRCriterionPanel::mousePressEvent(QMouseEvent *Event)
     if (FEditor->isVisible())
         FEditor->OnCommit();
     setFocus(Qt::MouseFocusReason);
+    // The mouse may not have moved since a menu closed or the window came up: the press itself
+    // tells which part is under it.
+    const QPoint P = Event->position().toPoint() + QPoint(HorzPosition(), VertPosition());
+    int Top = 0;
+    if (TKRControl *Part = ControlAt(RowAt(P.y(), &Top), P.x()); Part != FHoverControl) {
+        FHoverControl = Part;
+        FHoverRowTop = Top;
+    }
     if (!FHoverControl)
         return;
     if (IsButton(FHoverControl)) {
@@ -112,6 +120,11 @@ void TKRCriterionPanel::mousePressEvent(QMouseEvent *Event)
         InvalidateRow(FHoverControl->Row());
     } else if (FHoverControl != FFocusControl)
         SetFocusControl(FHoverControl);
+}
+
+void TKRCriterionPanel::mouseDoubleClickEvent(QMouseEvent *Event)
+{
+    Event->accept();
 }
 
 void TKRCriterionPanel::mouseReleaseEvent(QMouseEvent *Event)
