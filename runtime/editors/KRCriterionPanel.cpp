@@ -1,6 +1,8 @@
 #include "editors/KRCriterionPanel.h"
 
 #include "component/KRStyles.h"
+#include "editors/KRMemoEx.h"
+#include "editors/KRTreeViewEx.h"
 #include "framework/KRException.h"
 #include "framework/KRStrings.h"
 #include "framework/KRText.h"
@@ -100,9 +102,21 @@ TKRCriterionPanel::TKRCriterionPanel(QWidget *Parent, bool IsHaving, TKRCriterio
 
 TKRCriterionPanel::~TKRCriterionPanel()
 {
+    // The overlays lose the focus as they go: nothing of this editor may answer by then.
+    FEditor->OnCommit = {};
+    FEditor->OnExit = {};
+    FEditor->OnCancel = {};
+    FEditor->OnInsertField = {};
+    if (FFieldList) {
+        FFieldList->OnExit = {};
+        FFieldList->OnChoose = {};
+        FFieldList->OnCancel = {};
+    }
     FFocusControl = nullptr;
     FHoverControl = nullptr;
     FDropControl = nullptr;
+    // The picker may live on the component's window rather than on this editor.
+    delete FFieldList.data();
     FRows.reset();
 }
 

@@ -5,6 +5,7 @@
 #include "component/KROptions.h"
 #include "editors/KRCriterionRow.h"
 #include "framework/qt/KRColor.h"
+#include "framework/qt/KRDrag.h"
 #include "framework/qt/KRKeys.h"
 #include "parser/KRCriterions.h"
 
@@ -16,11 +17,14 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QMenu>
+#include <QPointer>
 
 namespace korvan {
 
 class TKRCanvas;
 class TKRMemoEx;
+class TKRTreeViewEx;
+class TKRWorkArea;
 class TKRCriterions;
 class TKROperators;
 class TKRPalette;
@@ -39,7 +43,7 @@ public:
     virtual const TKRPalette &Palette() const = 0;
 };
 
-class TKRCriterionPanel : public TKRAllKeys<QAbstractScrollArea>
+class TKRCriterionPanel : public TKRAllKeys<QAbstractScrollArea>, public TKRDragTarget
 {
 public:
     //! Parent is required: the editor fills it. Raises "Invalid parent for conditions panel"
@@ -116,6 +120,23 @@ public:
     //! Hides the editor without writing.
     void CancelEdit();
 
+    //! The diagram whose windows the field picker lists.
+    TKRWorkArea *WorkArea() const;
+    void SetWorkArea(TKRWorkArea *Value);
+    //! The field picker; shown only while the in-place editor is open.
+    TKRTreeViewEx *FieldList() const;
+    //! Shows the field picker under the in-place editor (above it when there is no room below).
+    void InsertField();
+    //! Inserts the picker's selected field at the editor's caret and hides the picker.
+    void SetFieldFromList();
+    //! While the picker is shown, a page change is refused once and the picker closes.
+    void HideFieldList(bool &AllowChange);
+
+    //! A field dragged from the diagram's selected window is taken over a field or value part.
+    void DragOver(QObject *Source, QPoint Pos, TKRDragState State, bool &Accept) override;
+    //! The part under Pos becomes alias.field of the dragged row.
+    void DragDrop(QObject *Source, QPoint Pos) override;
+
     // Geometry, in content coordinates (window coordinates plus the scroll positions).
     //! Calls Visit for each line in stacking order with its content y, until Visit returns false.
     void ForEachRow(const std::function<bool(TKRCriterionRow *Row, int Top)> &Visit) const;
@@ -179,7 +200,10 @@ private:
     //! After lines came or went: numbers, widths and scroll ranges, and a repaint.
     void StructureChanged();
     void PopupAt(QMenu *Menu, const TKRControl *Part, int Y);
+    //! The part a drop at Pos (the editor's coordinates) would go to, nullptr for none.
+    TKRControl *DropTargetAt(QPoint Pos, int &Top) const;
     void AutoSizeEditor();
+    void FillFieldList();
     void HandleKey(int Key, TKRShiftState Shift);
     void MoveFocus(TKRControl *To);
 
@@ -204,6 +228,9 @@ private:
     QMenu *FAggregateMenu;
     QMenu *FOperatorMenu;
     TKRMemoEx *FEditor = nullptr;
+    QMenu *FEditorMenu;
+    QPointer<TKRTreeViewEx> FFieldList;
+    QPointer<TKRWorkArea> FWorkArea;
     //! The look the hovered or pressed button is drawn in; -1: the style's.
     int FButtonLook = -1;
 };

@@ -59,8 +59,11 @@ void TKRMemoEx::keyPressEvent(QKeyEvent *Event)
         textCursor().insertText(QStringLiteral("\n"));
         return;
     }
-    if (Enter)
-        return; // Shift+Enter inserts a field from the picker, which this editor has not.
+    if (Enter) {
+        if (OnInsertField)
+            OnInsertField();
+        return;
+    }
     QPlainTextEdit::keyPressEvent(Event);
 }
 

@@ -1,5 +1,6 @@
 // The in-place text editor of the criteria editors: a borderless multi-line editor laid over the
-// part being edited. Enter commits, Escape cancels, Ctrl+Enter or Alt+Enter breaks the line.
+// part being edited. Enter commits, Escape cancels, Ctrl+Enter or Alt+Enter breaks the line,
+// Shift+Enter opens the field picker.
 #pragma once
 
 #include <functional>
@@ -21,6 +22,8 @@ public:
     std::function<void()> OnCommit;
     std::function<void()> OnCancel;
     std::function<void()> OnExit;
+    //! Shift+Enter.
+    std::function<void()> OnInsertField;
 
 protected:
     void keyPressEvent(QKeyEvent *Event) override;

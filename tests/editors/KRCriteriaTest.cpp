@@ -3,8 +3,12 @@
 #include "KRScriptedPrompter.h"
 #include "KRTestSupport.h"
 #include "component/KRStyles.h"
+#include "diagram/KRTable.h"
+#include "diagram/KRWorkArea.h"
 #include "editors/KRCriterionPanel.h"
 #include "editors/KRMemoEx.h"
+#include "editors/KRTreeViewEx.h"
+#include "framework/KRDataSet.h"
 #include "framework/KRException.h"
 #include "parser/KROperators.h"
 #include "resources/KRResource.h"
@@ -127,6 +131,8 @@ private Q_SLOTS:
     void LongValuesWithQuotesAndLineBreaks();
     void EmptyOperatorTableAndReload();
     void CollapsingShrinksTheStack();
+    void DroppingADiagramField();
+    void FieldPicker();
     void Grabs();
 };
 
@@ -552,6 +558,90 @@ void TKRCriteriaTest::CollapsingShrinksTheStack()
     // Hit testing follows the stack.
     QCOMPARE(P.RowAt(3 * P.RowHeight() + 1), F.Line("3."));
     QVERIFY(P.RowAt(4 * P.RowHeight() + 1) == nullptr);
+}
+
+void TKRCriteriaTest::DroppingADiagramField()
+{
+    TFixture F(false, "SELECT t.a FROM t WHERE (t.a BETWEEN 1 AND 2)");
+    TKRCriterionPanel &P = *F.Panel;
+    TDataSet Set;
+    Set.AddField("price", ftInteger);
+    TKRWorkArea Area(&F.Page);
+    TKRTable *Window = Area.AddPanel("orders", &Set);
+    Window->SetAlias("o");
+    Window->SetCurrentItem(Window->Items(0));
+    const auto Over = [&](const std::string &Number, int Part) {
+        bool Accept = true;
+        const QPoint Pos = P.viewport()->mapTo(&P, F.At(Number, Part));
+        P.DragOver(&Area, Pos, dsDragMove, Accept);
+        return Accept;
+    };
+    // The operator, the button and a group's word refuse it; the field and the values take it.
+    QCOMPARE(Over("1.", 3), false);
+    QCOMPARE(Over("1.", 0), false);
+    QCOMPARE(Over(" ", 1), false);
+    QVERIFY(P.DropControl() == nullptr);
+    QCOMPARE(Over("1.", 6), true);
+    QCOMPARE(P.DropControl(), F.Line("1.")->Controls(6));
+    P.DragDrop(&Area, P.viewport()->mapTo(&P, F.At("1.", 6)));
+    QVERIFY(P.DropControl() == nullptr);
+    QCOMPARE(Over("1.", 2), true);
+    P.DragDrop(&Area, P.viewport()->mapTo(&P, F.At("1.", 2)));
+    QCOMPARE(Join(Lines(P)), std::string(" |All\n1.|o.price|BETWEEN|1|o.price\n"));
+    QCOMPARE(Clause(*F.Parser, "WHERE"), std::string("WHERE\r\n  (o.price BETWEEN 1 AND o.price)\r\n"));
+    // Nothing is taken from anything but the diagram.
+    bool Accept = true;
+    P.DragOver(&F.Page, P.viewport()->mapTo(&P, F.At("1.", 2)), dsDragMove, Accept);
+    QCOMPARE(Accept, false);
+}
+
+void TKRCriteriaTest::FieldPicker()
+{
+    TKRScriptedPrompter Prompter;
+    TFixture F(false, "SELECT t.a FROM t WHERE (t.a = 1)");
+    F.Parser->Scanner()->SetQuoteIdentifiers(true);
+    TKRCriterionPanel &P = *F.Panel;
+    TDataSet Set;
+    Set.AddField("price", ftInteger);
+    Set.AddField("qty", ftInteger);
+    TKRWorkArea Area(&F.Page);
+    Area.AddPanel("orders", &Set)->SetAlias("my.o");
+    P.SetWorkArea(&Area);
+    F.Page.show();
+    QVERIFY(QTest::qWaitForWindowActive(&F.Page));
+    F.Click(F.At("1.", 5));
+    QVERIFY(P.Editor()->isVisible());
+    // Shift+Enter with the caret after "(": the picker lists the windows and their fields.
+    P.Editor()->SetText("(1 + x)");
+    QTextCursor Cursor = P.Editor()->textCursor();
+    Cursor.setPosition(1);
+    P.Editor()->setTextCursor(Cursor);
+    QTest::keyClick(P.Editor(), Qt::Key_Return, Qt::ShiftModifier);
+    TKRTreeViewEx &Picker = *P.FieldList();
+    QVERIFY(Picker.isVisible());
+    QCOMPARE(Picker.topLevelItemCount(), 1);
+    QCOMPARE(Picker.topLevelItem(0)->childCount(), 2);
+    // While it is open the editor stays open, and a page change is refused once.
+    QVERIFY(P.Editor()->isVisible());
+    Picker.setCurrentItem(Picker.topLevelItem(0)->child(1));
+    QTest::keyClick(&Picker, Qt::Key_Return);
+    QVERIFY(!Picker.isVisible());
+    QCOMPARE(P.Editor()->Text(), std::string("(\"my.o\".\"qty\"1 + x)"));
+    // Escape in the picker inserts nothing; a page change closes it and is refused once.
+    QTest::keyClick(P.Editor(), Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClick(&Picker, Qt::Key_Escape);
+    QCOMPARE(P.Editor()->Text(), std::string("(\"my.o\".\"qty\"1 + x)"));
+    QTest::keyClick(P.Editor(), Qt::Key_Return, Qt::ShiftModifier);
+    bool AllowChange = true;
+    P.HideFieldList(AllowChange);
+    QCOMPARE(AllowChange, false);
+    QVERIFY(!Picker.isVisible());
+    AllowChange = true;
+    P.HideFieldList(AllowChange);
+    QCOMPARE(AllowChange, true);
+    QTest::keyClick(P.Editor(), Qt::Key_Return);
+    QCOMPARE(Clause(*F.Parser, "WHERE"),
+            std::string("WHERE\r\n  (\"t\".\"a\" = (\"my.o\".\"qty\"1 + x))\r\n"));
 }
 
 namespace {
