@@ -252,6 +252,8 @@ void TKRCriterionPanel::RefreshRows()
     TKRCriterionRow *Root = RootRow();
     if (!Root)
         return;
+    // An edit in progress belongs to a line that is about to go.
+    HideOverlays();
     Root->Rows()->Clear();
     if (!FFocusControl)
         FFocusControl = Root->Controls(1);

@@ -132,6 +132,7 @@ private Q_SLOTS:
     void EmptyOperatorTableAndReload();
     void CollapsingShrinksTheStack();
     void DroppingADiagramField();
+    void ConditionsKeptWhole();
     void FieldPicker();
     void Grabs();
 };
@@ -593,6 +594,29 @@ void TKRCriteriaTest::DroppingADiagramField()
     bool Accept = true;
     P.DragOver(&F.Page, P.viewport()->mapTo(&P, F.At("1.", 2)), dsDragMove, Accept);
     QCOMPARE(Accept, false);
+}
+
+void TKRCriteriaTest::ConditionsKeptWhole()
+{
+    TFixture F(false, "SELECT t.a FROM t WHERE (EXISTS (SELECT u.x FROM u)) AND (t.a = 1)");
+    TKRCriterionPanel &P = *F.Panel;
+    const std::string Written = Clause(*F.Parser, "WHERE");
+    QCOMPARE(Join(Lines(P)), std::string(" |All\n1.|EXISTS (SELECT u.x FROM u)\n2.|t.a|=|1\n"));
+    // Its text is edited in place like a field, and an operator reload leaves it alone.
+    P.PrepareToReloadOperators();
+    P.ReloadOperators();
+    QCOMPARE(Clause(*F.Parser, "WHERE"), Written);
+    F.Line("1.")->SetField("EXISTS (SELECT u.y FROM u)");
+    QCOMPARE(Clause(*F.Parser, "WHERE"),
+            std::string("WHERE\r\n  (EXISTS (SELECT u.y FROM u)) AND \r\n  (t.a = 1)\r\n"));
+    // An open edit goes with the lines when they are rebuilt.
+    F.Page.show();
+    QVERIFY(QTest::qWaitForWindowActive(&F.Page));
+    F.Click(F.At("2.", 2));
+    QVERIFY(P.Editor()->isVisible());
+    P.RefreshRows();
+    QVERIFY(!P.Editor()->isVisible());
+    QVERIFY(P.HoverControl() == nullptr);
 }
 
 void TKRCriteriaTest::FieldPicker()
