@@ -182,7 +182,15 @@ void TKRCriterionPanel::SetRowHeight(int Value)
 
 int TKRCriterionPanel::TextWidth(const std::string &Text, bool Bold) const
 {
-    return (Bold ? FBoldMetrics : FMetrics).horizontalAdvance(QString::fromStdString(Text));
+    auto &Cache = FWidths[Bold ? 1 : 0];
+    if (const auto It = Cache.find(Text); It != Cache.end())
+        return It->second;
+    // Values typed by the user are many and varied: the cache is bounded.
+    if (Cache.size() >= 4096)
+        Cache.clear();
+    const int Width = (Bold ? FBoldMetrics : FMetrics).horizontalAdvance(QString::fromStdString(Text));
+    Cache.emplace(Text, Width);
+    return Width;
 }
 
 TKRCriterionRow *TKRCriterionPanel::RootRow() const

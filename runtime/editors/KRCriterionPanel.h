@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <unordered_map>
 
 #include <QAbstractScrollArea>
 #include <QFont>
@@ -221,6 +222,8 @@ private:
     QFont FBoldFont;
     QFontMetrics FMetrics;
     QFontMetrics FBoldMetrics;
+    //! Widths measured so far, normal and bold: lines repeat the same few words.
+    mutable std::unordered_map<std::string, int> FWidths[2];
     std::unique_ptr<TKRPalette> FDefaultPalette;
     std::unique_ptr<TKRStyle> FDefaultStyle;
     QMenu *FConditionMenu;
