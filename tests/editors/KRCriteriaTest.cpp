@@ -133,6 +133,7 @@ private Q_SLOTS:
     void CollapsingShrinksTheStack();
     void DroppingADiagramField();
     void ConditionsKeptWhole();
+    void ButtonLooksFollowTheMouse();
     void FieldPicker();
     void Grabs();
 };
@@ -619,6 +620,29 @@ void TKRCriteriaTest::ConditionsKeptWhole()
     QVERIFY(P.HoverControl() == nullptr);
 }
 
+void TKRCriteriaTest::ButtonLooksFollowTheMouse()
+{
+    TKRScriptedPrompter Prompter;
+    TFixture F(false, "SELECT t.a FROM t WHERE (t.a = 1)");
+    TKRCriterionPanel &P = *F.Panel;
+    F.Page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&F.Page));
+    const TKRControl *Button = F.Line("1.")->Controls(0);
+    // A pixel of the button's bottom line: gray when flat, black under the mouse, white pressed.
+    const QPoint Bottom(Button->Left() + P.RowHeight() / 2 + 1, P.RowHeight() + P.RowHeight() - 3);
+    const auto Ink = [&] { return P.viewport()->grab().toImage().pixelColor(Bottom); };
+    QCOMPARE(Ink(), QColor(128, 128, 128));
+    QTest::mouseMove(P.viewport(), F.At("1.", 0));
+    QCOMPARE(Ink(), QColor(Qt::black));
+    QTest::mousePress(P.viewport(), Qt::LeftButton, Qt::NoModifier, F.At("1.", 0));
+    QCOMPARE(Ink(), QColor(Qt::white));
+    QTest::mouseRelease(P.viewport(), Qt::LeftButton, Qt::NoModifier, F.At("1.", 0));
+    QCOMPARE(Prompter.Menus().size(), std::size_t(1));
+    QCOMPARE(Prompter.Menus()[0][0].Text, std::string(SAddCondition));
+    QTest::mouseMove(P.viewport(), QPoint(400, 5));
+    QCOMPARE(Ink(), QColor(128, 128, 128));
+}
+
 void TKRCriteriaTest::FieldPicker()
 {
     TKRScriptedPrompter Prompter;
@@ -727,6 +751,26 @@ void TKRCriteriaTest::Grabs()
     Having.raise();
     QTest::qWait(10);
     Having.viewport()->grab().save(QStringLiteral("/tmp/criteria-having.png"));
+    Having.hide();
+
+    // The in-place editor over a value, and the field picker under it.
+    TDataSet Set;
+    Set.AddField("price", ftInteger);
+    Set.AddField("quantity", ftInteger);
+    TKRWorkArea Area(&Page);
+    Area.hide();
+    Area.AddPanel("orders", &Set)->SetAlias("o");
+    Where.SetWorkArea(&Area);
+    QVERIFY(QTest::qWaitForWindowActive(&Page));
+    TKRCriterionRow *Between = Where.RootRow()->Rows()->Items(1)->Rows()->Items(0);
+    Where.OpenEditor(Between->Controls(6), Between->TopBound());
+    QTest::keyClicks(Where.Editor(), QStringLiteral("t.limit"));
+    QTest::keyClick(Where.Editor(), Qt::Key_Return, Qt::ShiftModifier);
+    QVERIFY(Where.FieldList()->isVisible());
+    Where.FieldList()->expandAll();
+    Page.grab().save(QStringLiteral("/tmp/criteria-editing.png"));
+    // The parts after the one edited made room for the text.
+    QVERIFY(Between->Controls(6)->Width() >= Where.Editor()->width());
 }
 
 QTEST_MAIN(TKRCriteriaTest)
