@@ -9,6 +9,7 @@
 #include "editors/KRTreeViewEx.h"
 #include "framework/KRException.h"
 #include "framework/KRText.h"
+#include "framework/qt/KRBitmap.h"
 #include "framework/qt/KRCanvas.h"
 #include "framework/qt/KRGuarded.h"
 #include "framework/qt/KRPrompter.h"
@@ -480,17 +481,20 @@ void TKRCriterionPanel::FillFieldList()
     FFieldList->clear();
     int Width = 150;
     const QFontMetrics Metrics(FFieldList->font());
+    const QIcon TableImage(KRBitmap("TABLEBMP"));
+    const QIcon FieldImage(KRBitmap("FIELDBMP"));
     if (const TKRWorkArea *Area = FWorkArea.data()) {
         for (int T = 0; T < Area->TableCount(); ++T) {
             const TKRTable *Window = Area->TableWindows(T);
             auto *Table = new QTreeWidgetItem(FFieldList, { QString::fromStdString(Window->GetAlias()) });
+            Table->setIcon(0, TableImage);
             for (int I = 0; I < Window->Count(); ++I) {
                 const TKRListItem *Item = Window->Items(I);
                 // Input parameters of a procedure carry no check box: they are not fields.
                 if (Item->ParamType() == ptInput)
                     continue;
                 const QString Name = QString::fromStdString(Item->Name());
-                new QTreeWidgetItem(Table, { Name });
+                (new QTreeWidgetItem(Table, { Name }))->setIcon(0, FieldImage);
                 Width = std::max(Width, Metrics.horizontalAdvance(Name) + 85);
             }
         }

@@ -17,6 +17,7 @@ TKRTreeViewEx::TKRTreeViewEx(QWidget *Parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSortingEnabled(true);
     sortByColumn(0, Qt::AscendingOrder);
+    setIconSize(QSize(16, 16));
     resize(150, 150);
 }
 
