@@ -441,6 +441,13 @@ void TKRCriteriaTest::HavingWithAggregates()
             std::string("HAVING\r\n  (AVG(t.b) > t.c) AND \r\n  (t.c = COUNT(t.b)) AND \r\n  (MIN(t.d) = "
                         "0)\r\n"));
     QCOMPARE(P.AggregateMenu()->actions().size(), F.Parser->Aggregates().Count() + 1);
+    // A condition with aggregates made a group keeps them, once, in its first line.
+    F.Hover("1.");
+    P.MakeCompositCondition();
+    QCOMPARE(Join(Lines(P)).substr(0, 42), std::string(" |All\n1.|All\n1.1.|AVG|t.b|>|         |t.c\n"));
+    QCOMPARE(Clause(*F.Parser, "HAVING"),
+            std::string("HAVING\r\n  ((AVG(t.b) > t.c)) AND \r\n  (t.c = COUNT(t.b)) AND \r\n  (MIN(t.d) = "
+                        "0)\r\n"));
 
     // The WHERE editor shows no aggregate parts, and they are not hit.
     TFixture W(false, "SELECT t.a FROM t WHERE t.a = 1");
