@@ -14,6 +14,9 @@ namespace {
 //! whose arguments are all blank (an aggregate around a blank).
 bool IsBlankNode(const TKRFunctionDef &Node)
 {
+    // A string literal is a value even when empty or blank: x = '' is a condition.
+    if (Node.Kind() == fkString)
+        return false;
     if (Node.Arguments()->Count() == 0)
         return Trim(Node.Name()).empty();
     for (int I = 0; I < Node.Arguments()->Count(); ++I)

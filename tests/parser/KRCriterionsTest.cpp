@@ -36,6 +36,10 @@ TEST(KRWhereItems, ConditionsStillBeingEditedAreLeftOut)
     AddCondition(Where, "c", "=", { "         " });
     AddCondition(Where, "d", "IS NULL");
     EXPECT_EQ(Where.GetScript(), "WHERE\r\n  (a = 1) AND \r\n  (d IS NULL)\r\n");
+    // An empty string is a value.
+    auto Q = NewParser();
+    Q->SetExpression("SELECT t.a FROM t WHERE (t.a = '') AND (t.b <> ' ')");
+    EXPECT_EQ(Q->WhereItems()->GetScript(), "WHERE\r\n  (t.a = '') AND \r\n  (t.b <> ' ')\r\n");
     // A group with nothing complete goes too, and with nothing left there is no WHERE at all.
     TKRCriterion &Group = *Where.Add();
     AddCondition(*Group.SubItems(), "e", "<>", {});
