@@ -1,9 +1,31 @@
 #include "parser/KRCriterions.h"
 
+#include "framework/KRText.h"
 #include "parser/KRSelectParser.h"
 #include "resources/KRResource.h"
 
+#include <vector>
+
 namespace korvan {
+
+namespace {
+
+//! A node that writes nothing a condition can stand on: a blank name without arguments, or a call
+//! whose arguments are all blank (an aggregate around a blank).
+bool IsBlankNode(const TKRFunctionDef &Node)
+{
+    // A string literal is a value even when empty or blank: x = '' is a condition.
+    if (Node.Kind() == fkString)
+        return false;
+    if (Node.Arguments()->Count() == 0)
+        return Trim(Node.Name()).empty();
+    for (int I = 0; I < Node.Arguments()->Count(); ++I)
+        if (!IsBlankNode(*Node.Arguments()->Items(I)))
+            return false;
+    return true;
+}
+
+} // namespace
 
 std::string GetFilterAsString(TKRCriterionFilter Filter)
 {
@@ -103,6 +125,27 @@ std::string TKRCriterion::GetScript() const
     return Right.empty() ? Result : Result + " " + Right;
 }
 
+bool TKRCriterion::IsComplete() const
+{
+    if (FSubItems->Count() > 0) {
+        for (int I = 0; I < FSubItems->Count(); ++I)
+            if (FSubItems->Items(I)->IsComplete())
+                return true;
+        return false;
+    }
+    if (IsBlankNode(*FLeftSide))
+        return false;
+    const auto *List = dynamic_cast<const TKRCriterions *>(Collection());
+    if (List == nullptr || List->Parser() == nullptr)
+        return true;
+    const TKROperator *Op = List->Parser()->Operators()->FindByCaption(FOperator);
+    const int Needed = Op ? Op->Count() : 0;
+    for (int I = 0; I < Needed; ++I)
+        if (I >= FRightSide->Count() || IsBlankNode(*FRightSide->Items(I)))
+            return false;
+    return true;
+}
+
 TKRCriterions::TKRCriterions(TPersistent *Owner, TCollectionItemClass AItemClass)
     : TKRCollection(AItemClass, Owner)
 {}
@@ -119,18 +162,24 @@ void TKRCriterions::Assign(const TPersistent *Source)
         FFilter = Other->FFilter;
 }
 
+// A condition still being edited (a blank field or operand) is left out, and so is a group with
+// nothing left to write: the statement stays one that reads.
 std::string TKRCriterions::GetScript() const
 {
-    if (Count() == 0)
+    std::vector<const TKRCriterion *> Written;
+    for (int I = 0; I < Count(); ++I)
+        if (Items(I)->IsComplete())
+            Written.push_back(Items(I));
+    if (Written.empty())
         return "";
     const bool Negated = FFilter == cfNone || FFilter == cfNotAll;
     const std::string Connector = ProcessKeyword(FFilter == cfAll || FFilter == cfNone ? " AND " : " OR ");
     std::string Result;
-    for (int I = 0; I < Count(); ++I) {
+    for (std::size_t I = 0; I < Written.size(); ++I) {
         if (I > 0)
             Result += "\r\n  ";
-        Result += "(" + Items(I)->GetScript() + ")";
-        if (I < Count() - 1)
+        Result += "(" + Written[I]->GetScript() + ")";
+        if (I + 1 < Written.size())
             Result += Connector;
     }
     if (Negated)

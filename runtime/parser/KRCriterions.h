@@ -41,6 +41,10 @@ public:
     //! Also replaces an operator the parser's table does not know by the table's first one.
     void SetParser(TKRSelectParser *Value) override;
     virtual std::string GetScript() const;
+    //! Whether the condition is complete enough to be written: a left side, and every operand its
+    //! operator takes, neither blank. A group is complete when one of its items is. A condition
+    //! being edited stays in the model while it is not.
+    bool IsComplete() const;
 
 private:
     std::unique_ptr<TKRCriterions> FSubItems;
@@ -65,8 +69,8 @@ public:
 
     //! From another criterion list copies its items and its filter.
     void Assign(const TPersistent *Source) override;
-    //! Each item in parentheses, joined by AND or OR on lines of their own; None and Not all are
-    //! negated as a whole.
+    //! Each complete item in parentheses, joined by AND or OR on lines of their own; None and Not
+    //! all are negated as a whole. Nothing when no item is complete.
     virtual std::string GetScript() const;
 
 private:

@@ -26,6 +26,30 @@ TEST(KRWhereItems, WritesEachConditionOnItsOwnLine)
     EXPECT_EQ(P->WhereItems()->GetScript(), "WHERE\r\n  (a = 1) AND \r\n  (b = 2)\r\n");
 }
 
+TEST(KRWhereItems, ConditionsStillBeingEditedAreLeftOut)
+{
+    auto P = NewParser();
+    TKRWhereItems &Where = *P->WhereItems();
+    AddCondition(Where, "a", "=", { "1" });
+    AddCondition(Where, "         ", "=", { "2" });
+    AddCondition(Where, "b", "BETWEEN", { "1" });
+    AddCondition(Where, "c", "=", { "         " });
+    AddCondition(Where, "d", "IS NULL");
+    EXPECT_EQ(Where.GetScript(), "WHERE\r\n  (a = 1) AND \r\n  (d IS NULL)\r\n");
+    // An empty string is a value.
+    auto Q = NewParser();
+    Q->SetExpression("SELECT t.a FROM t WHERE (t.a = '') AND (t.b <> ' ')");
+    EXPECT_EQ(Q->WhereItems()->GetScript(), "WHERE\r\n  (t.a = '') AND \r\n  (t.b <> ' ')\r\n");
+    // A group with nothing complete goes too, and with nothing left there is no WHERE at all.
+    TKRCriterion &Group = *Where.Add();
+    AddCondition(*Group.SubItems(), "e", "<>", {});
+    EXPECT_FALSE(Group.IsComplete());
+    EXPECT_EQ(Where.GetScript(), "WHERE\r\n  (a = 1) AND \r\n  (d IS NULL)\r\n");
+    Where.Delete(0);
+    Where.Delete(3);
+    EXPECT_EQ(Where.GetScript(), "");
+}
+
 TEST(KRWhereItems, FilterChoosesTheConnectorAndNegatesNoneAndNotAll)
 {
     const ListCase Cases[] = {
