@@ -4,7 +4,6 @@
 #include "parser/KRSelectParser.h"
 
 #include <benchmark/benchmark.h>
-#include <cstdlib>
 #include <string>
 
 #include <QApplication>
@@ -67,14 +66,3 @@ void LoadLayOutAndPaintLargeWhere(benchmark::State &State)
 BENCHMARK(LoadLayOutAndPaintLargeWhere)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    if (!std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication App(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -6,7 +6,6 @@
 #include "framework/KRDataSet.h"
 
 #include <benchmark/benchmark.h>
-#include <cstdlib>
 #include <deque>
 #include <string>
 #include <vector>
@@ -163,14 +162,3 @@ void MouseMoveOverFullView(benchmark::State &State)
 BENCHMARK(MouseMoveOverFullView)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    if (!std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication App(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -6,7 +6,6 @@
 #include "parser/KRSelectParser.h"
 
 #include <benchmark/benchmark.h>
-#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -86,14 +85,3 @@ void LoadAndPaintThousandOutputFields(benchmark::State &State)
 BENCHMARK(LoadAndPaintThousandOutputFields)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    if (!std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication App(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
