@@ -10,6 +10,7 @@
 #include "KRFuzzSupport.h"
 #include "dialects/KRMySQLScanner.h"
 #include "framework/KRText.h"
+#include "parser/KRCriterions.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -31,7 +32,8 @@ std::string Name(FuzzedDataProvider &Input, const TKRSQLScanner &Scanner, bool D
         std::erase(Result, '.');
     while (Result.size() > 1 && Scanner.IsIdentQuote(Result.front()) && Result.front() == Result.back())
         Result.erase(0, 1);
-    return Result.empty() ? "n" : Result;
+    // The placeholder of a condition's part not yet filled in is not written.
+    return Result.empty() || Result == CriterionPlaceholder ? "n" : Result;
 }
 
 //! A string value in the model's notation; Escapes for MySQL's backslash notation.

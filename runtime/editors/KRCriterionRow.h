@@ -2,6 +2,8 @@
 // A line edits one criterion of the model and writes every change of its texts into it.
 #pragma once
 
+#include "parser/KRCriterions.h"
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -13,8 +15,6 @@ class TKRCriterionPanel;
 class TKRCriterionRow;
 class TKROperator;
 
-//! What a blank field, aggregate or value shows: nine blanks, wide enough to be clicked.
-inline constexpr const char *CriterionPlaceholder = "         ";
 //! Longer texts are shown as their first this many characters followed by "...".
 inline constexpr std::size_t CriterionDisplayLength = 30;
 

@@ -1,6 +1,5 @@
 #include "parser/KRCriterions.h"
 
-#include "framework/KRText.h"
 #include "parser/KRSelectParser.h"
 #include "resources/KRResource.h"
 
@@ -17,8 +16,10 @@ bool IsBlankNode(const TKRFunctionDef &Node)
     // A string literal is a value even when empty or blank: x = '' is a condition.
     if (Node.Kind() == fkString)
         return false;
+    // Empty, or the placeholder of a part not filled in; any other name, even of blanks or control
+    // characters, is one the statement can quote.
     if (Node.Arguments()->Count() == 0)
-        return Trim(Node.Name()).empty();
+        return Node.Name().empty() || Node.Name() == CriterionPlaceholder;
     for (int I = 0; I < Node.Arguments()->Count(); ++I)
         if (!IsBlankNode(*Node.Arguments()->Items(I)))
             return false;

@@ -9,6 +9,10 @@
 
 namespace korvan {
 
+//! What a condition's field, aggregate or value holds while it is not filled in: nine blanks, which
+//! the criteria editors show wide enough to be clicked. Such a condition is not written.
+inline constexpr const char *CriterionPlaceholder = "         ";
+
 //! All, any, none or not all of the following are met.
 enum TKRCriterionFilter : std::uint8_t { cfAll, cfAny, cfNone, cfNotAll };
 

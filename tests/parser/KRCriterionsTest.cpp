@@ -36,6 +36,14 @@ TEST(KRWhereItems, ConditionsStillBeingEditedAreLeftOut)
     AddCondition(Where, "c", "=", { "         " });
     AddCondition(Where, "d", "IS NULL");
     EXPECT_EQ(Where.GetScript(), "WHERE\r\n  (a = 1) AND \r\n  (d IS NULL)\r\n");
+    // Only the placeholder leaves a part unfilled: a name of other blanks or control characters,
+    // which must be quoted, is a name.
+    auto Named = NewParser();
+    AddCondition(*Named->WhereItems(), std::string(1, '\0'), "=", { "1" });
+    AddCondition(*Named->WhereItems(), " ", "=", { "2" });
+    EXPECT_NE(Named->WhereItems()->GetScript(), "");
+    EXPECT_TRUE(Named->WhereItems()->Items(0)->IsComplete());
+    EXPECT_TRUE(Named->WhereItems()->Items(1)->IsComplete());
     // An empty string is a value.
     auto Q = NewParser();
     Q->SetExpression("SELECT t.a FROM t WHERE (t.a = '') AND (t.b <> ' ')");
