@@ -44,8 +44,10 @@ class TStrings;
 //! both pointers start as nullptr and stay the application's. No data set: no window.
 using TGetTableFieldsEvent =
         std::function<void(const std::string &NameOfTable, TDataSet *&ADataSet, TParams *&AParams)>;
-using TAddRemoveTableEvent = std::function<void(QObject *Sender, TKRTable *Table, TKRAction Action, bool &Accept)>;
-using TAddRemoveLinkEvent = std::function<void(QObject *Sender, TKRLink *Link, TKRAction Action, bool &Accept)>;
+using TAddRemoveTableEvent =
+        std::function<void(QObject *Sender, TKRTable *Table, TKRAction Action, bool &Accept)>;
+using TAddRemoveLinkEvent =
+        std::function<void(QObject *Sender, TKRLink *Link, TKRAction Action, bool &Accept)>;
 using TEnterProcParameter = std::function<void(QObject *Sender, TKRTable *SProcedure, TKRListItem *ListItem)>;
 
 class TCustomKorvan : public QWidget,
@@ -55,17 +57,14 @@ class TCustomKorvan : public QWidget,
 {
     Q_OBJECT
     Q_PROPERTY(QString About READ About WRITE SetAbout STORED false)
-    Q_PROPERTY(QStringList Aggregates READ Aggregates WRITE SetAggregates RESET ResetAggregates STORED
-                    IsAggregatesStored)
-    Q_PROPERTY(QStringList Functions READ Functions WRITE SetFunctions RESET ResetFunctions STORED
-                    IsFunctionsStored)
-    Q_PROPERTY(QStringList Keywords READ Keywords WRITE SetKeywords RESET ResetKeywords STORED IsKeywordsStored)
-    Q_PROPERTY(TKROptionFlags Options READ OptionFlags WRITE SetOptionFlags RESET ResetOptions STORED
-                    IsOptionsStored)
-    Q_PROPERTY(int TabHeight READ TabHeight WRITE SetTabHeight RESET ResetTabHeight STORED IsTabHeightStored)
-    Q_PROPERTY(TKRVisibleTabs VisibleTabs READ VisibleTabs WRITE SetVisibleTabs RESET ResetVisibleTabs STORED
-                    IsVisibleTabsStored)
+    Q_PROPERTY(QStringList Aggregates READ Aggregates WRITE SetAggregates RESET ResetAggregates)
+    Q_PROPERTY(QStringList Functions READ Functions WRITE SetFunctions RESET ResetFunctions)
+    Q_PROPERTY(QStringList Keywords READ Keywords WRITE SetKeywords RESET ResetKeywords)
+    Q_PROPERTY(TKROptionFlags Options READ OptionFlags WRITE SetOptionFlags RESET ResetOptions)
+    Q_PROPERTY(int TabHeight READ TabHeight WRITE SetTabHeight RESET ResetTabHeight)
+    Q_PROPERTY(TKRVisibleTabs VisibleTabs READ VisibleTabs WRITE SetVisibleTabs RESET ResetVisibleTabs)
     Q_PROPERTY(QString _Version READ Version WRITE SetVersion STORED false)
+    // Qt 6 takes no function for STORED: a form writer asks the Is...Stored functions below.
 
 public:
     //! The pages below the diagram, page 0 to 3 in this order.
@@ -193,7 +192,7 @@ public:
     void SetOnDragDrop(TKRWorkArea::TDragDropEvent Value);
     void SetOnEndDrag(TKRWorkArea::TEndDragEvent Value);
     //! A field drag starts in the diagram.
-    void SetOnStartDrag(std::function<void()> Value) { FOnStartDrag = std::move(Value); }
+    void SetOnStartDrag(std::function<void()> Value);
 
     // What the views ask of the component.
     bool DoAddRemoveTable(TKRTable *Table, TKRAction Action) override;
@@ -207,12 +206,13 @@ public:
     //! Before the page changes: the editors close their field picker, and may refuse the change.
     void HandleHideFieldList(bool &AllowChange);
     void HandlePagesChange();
-    void HandleSelectField(const std::string &FieldValue, const std::string &AggregateValue,
-            const std::string &AliasValue);
-    void HandleUnselectField(const std::string &FieldValue, const std::string &AggregateValue,
-            const std::string &AliasValue);
+    void HandleSelectField(
+            const std::string &FieldValue, const std::string &AggregateValue, const std::string &AliasValue);
+    void HandleUnselectField(
+            const std::string &FieldValue, const std::string &AggregateValue, const std::string &AliasValue);
     void HandleDeleteField(const std::string &FieldValue, const std::string &AliasValue);
-    void HandleChangeFieldAlias(const std::string &FieldName, const std::string &Alias, std::string &NewAlias);
+    void HandleChangeFieldAlias(
+            const std::string &FieldName, const std::string &Alias, std::string &NewAlias);
     void HandleGetOrderFields(QObject *Sender, TStrings &Fields) const;
     void HandleCheckField(TKRTable *Table, TKRListItem *Item);
     void HandleAddRemoveField(TKRTable *Table, TKRListItem *Item);
@@ -236,19 +236,48 @@ protected:
 
     bool eventFilter(QObject *Watched, QEvent *Event) override;
     void customEvent(QEvent *Event) override;
+    void resizeEvent(QResizeEvent *Event) override;
 
 private:
+    //! While SetSQL lays out a statement: the handlers leave the model alone and refreshes wait.
+    struct TLoading
+    {
+        explicit TLoading(TCustomKorvan &Owner)
+            : Korvan(Owner)
+        {
+            ++Korvan.FLoading;
+        }
+        ~TLoading() { --Korvan.FLoading; }
+        TLoading(const TLoading &) = delete;
+        TLoading &operator=(const TLoading &) = delete;
+        TCustomKorvan &Korvan;
+    };
+
     void CreatePages();
     void CreateViews();
-    //! Lays the model out in the diagram after a successful parse; false when the application
-    //! replaced the statement meanwhile.
-    bool LayOutTables();
-    bool LayOutFields(TKRTableDef *Def, TKRTable *Window);
-    void LayOutLinks();
+    //! Closes the editors' in-place controls without storing what they hold.
+    void CancelEdits();
+    //! A window for every table definition the application gives fields for; false when the
+    //! application replaced the statement meanwhile (Reload is the statement being laid out).
+    bool LayOutTables(std::uint64_t Reload);
+    //! Places the windows of the statement just read in rows, in FROM order.
+    void ArrangeLoadedWindows();
+    //! Checks the rows of Def's columns; a column without a row leaves the statement.
+    void LayOutFields(TKRTableDef &Def, TKRTable &Window);
+    //! Columns read without their table go to the one window that has them, if there is one.
+    void LayOutUnqualifiedFields();
+    void CheckLoadedRow(TKRListItem &Row);
+    //! A link for every join definition between two windows; false as LayOutTables.
+    bool LayOutLinks(std::uint64_t Reload);
     //! Clears every view; the model is left alone.
     void ClearViews();
     //! Refreshes every page at once (after loading).
     void RefreshAllPages();
+    //! The select grid offers alias.field of every row of every window.
+    void RefreshSelectGridFields();
+    void ApplyTabHeight();
+    //! Announces the statement as changed, whatever it was before (SetSQL, Clear).
+    void Announce();
     //! The window shown for Def (by its alias, or by its name when it has none).
     TKRTable *WindowOf(const TKRTableDef *Def) const;
     //! Asks for the change check once the events queued now have run.
@@ -265,6 +294,9 @@ private:
     int FLoading = 0;
     bool FRefreshPending = false;
     bool FCheckPosted = false;
+    bool FChangingTabs = false;
+    bool FReloadingOperators = false;
+    int FTabHeight = DefaultTabHeight;
     std::string FAnnouncedSQL;
 
     const bool FDesigning;
@@ -290,7 +322,6 @@ private:
     TAddRemoveTableEvent FOnAddRemoveTable;
     TAddRemoveLinkEvent FOnAddRemoveLink;
     TEnterProcParameter FOnEnterProcParameter;
-    std::function<void()> FOnStartDrag;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(TCustomKorvan::TKRVisibleTabs)
@@ -300,8 +331,8 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(TCustomKorvan::TKROptionFlags)
 class TSQLKorvan : public TCustomKorvan
 {
     Q_OBJECT
-    Q_PROPERTY(bool QuoteIdentifiers READ QuoteIdentifiers WRITE SetQuoteIdentifiers RESET ResetQuoteIdentifiers STORED
-                    IsQuoteIdentifiersStored)
+    Q_PROPERTY(
+            bool QuoteIdentifiers READ QuoteIdentifiers WRITE SetQuoteIdentifiers RESET ResetQuoteIdentifiers)
 
 public:
     explicit TSQLKorvan(QWidget *Parent = nullptr, bool Designing = false);

@@ -225,6 +225,8 @@ public:
     void SetOnDragOver(TDragOverEvent Value) { FOnDragOver = std::move(Value); }
     void SetOnDragDrop(TDragDropEvent Value) { FOnDragDrop = std::move(Value); }
     void SetOnEndDrag(TEndDragEvent Value) { FOnEndDrag = std::move(Value); }
+    //! The diagram's own field drag starts.
+    void SetOnStartDrag(std::function<void()> Value) { FOnStartDrag = std::move(Value); }
 
     // The field drag (the work area is its source and its target).
     void StartDrag() override;
@@ -309,6 +311,7 @@ private:
     TChangeAliasEvent FOnChangeAlias;
     TDragOverEvent FOnDragOver;
     TDragDropEvent FOnDragDrop;
+    std::function<void()> FOnStartDrag;
     TEndDragEvent FOnEndDrag;
 
     TKREdit *FAliasEdit;

@@ -67,6 +67,8 @@ void TKRWorkArea::BeginFieldDrag()
 void TKRWorkArea::StartDrag()
 {
     HideHint();
+    if (FOnStartDrag)
+        FOnStartDrag();
     const auto *Window = dynamic_cast<TKRTable *>(FSelectedObject);
     if (GetDragFieldName() && Window && Window->CurrentItem())
         KRSetDragCursor(TextCursor(Window->GetAlias() + "." + Window->CurrentItem()->Name(), FFont));
