@@ -838,7 +838,7 @@ bool TCustomKorvan::QuoteIdentifiers() const
 void TCustomKorvan::SetQuoteIdentifiers(bool Value)
 {
     FParser->Scanner()->SetQuoteIdentifiers(Value);
-    NoteChange();
+    CheckSQLChanged();
 }
 
 TKRScriptFormat *TCustomKorvan::ScriptFormat() const
@@ -849,7 +849,7 @@ TKRScriptFormat *TCustomKorvan::ScriptFormat() const
 void TCustomKorvan::SetScriptFormat(const TKRScriptFormat *Value)
 {
     FParser->SetScriptFormat(Value);
-    NoteChange();
+    CheckSQLChanged();
 }
 
 void TCustomKorvan::SetOnParserError(TKRParserErrorEvent Value)
