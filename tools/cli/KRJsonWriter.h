@@ -1,4 +1,4 @@
-// The query model as JSON, for programs that drive korvan-sql.
+// The query model as JSON, for programs that drive the command-line tools.
 #pragma once
 
 #include "parser/KRSelectParser.h"

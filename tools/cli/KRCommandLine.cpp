@@ -37,16 +37,11 @@ std::string SQLDialectNames()
     return Join(NamesTaking(&TKRDialect::TakesSQLDialect), ", ", " and ");
 }
 
-// The dialects and the options they take come from the dialect list.
-std::string MakeUsage()
+// The dialects and the options they take come from the dialect list; the tool says what it does
+// and lists its own options before --help.
+std::string MakeUsage(const TKRProgramOptions &Program)
 {
-    return R"(Usage: korvan-sql [options] [FILE]
-Reads every SELECT statement from FILE (standard input when FILE is missing or "-"),
-in order, and prints each as the query model writes it back. Statements end at ";";
-empty ones are skipped. A lone statement is printed as it is; with several, each is
-followed by ";" and an empty line, and --json prints an array of their models.
-Nothing is printed when any statement has an error.
-
+    return "Usage: " + Program.Name() + " [options] [FILE]\n" + Program.Description() + R"(
 Options:
   --dialect )"
             + Join(DialectNames(), "|", "|") + R"(
@@ -63,7 +58,8 @@ Options:
   --crlf                     keep the CR LF line breaks of the generated SQL
   --json                     print the query model as JSON instead of SQL
                              (a byte that is not valid UTF-8 is written as \u00XX, XX its value)
-  --help                     print this text and exit
+)" + Program.OptionsUsage()
+            + R"(  --help                     print this text and exit
 
 Exit status: 0 done, 1 failure, 2 syntax error in a statement, 64 bad usage.
 )";
@@ -99,7 +95,7 @@ std::string ParseDialect(const std::string &Value)
     return Value;
 }
 
-bool TakesValue(const std::string &Option)
+bool TakesSharedValue(const std::string &Option)
 {
     return Option == "--dialect" || Option == "--sql-dialect" || Option == "--keywords"
             || Option == "--functions";
@@ -147,7 +143,7 @@ void SetFileName(TKRCommandLine &Result, bool &HaveFile, const std::string &Arg)
 
 // Options take their value as the next argument or after "=" (--keywords=upper); "--" ends the
 // options, so that a file whose name starts with "-" can still be read.
-TKRCommandLine ParseCommandLine(const std::vector<std::string> &Args)
+TKRCommandLine ParseCommandLine(const std::vector<std::string> &Args, TKRProgramOptions &Program)
 {
     TKRCommandLine Result;
     bool HaveFile = false;
@@ -164,16 +160,18 @@ TKRCommandLine ParseCommandLine(const std::vector<std::string> &Args)
         }
         const std::size_t Equals = Arg.find('=');
         const std::string Option = Arg.substr(0, Equals);
-        if (TakesValue(Option)) {
-            if (Equals != std::string::npos)
-                ApplyValue(Result, Option, Arg.substr(Equals + 1));
-            else if (I + 1 < Args.size())
-                ApplyValue(Result, Option, Args[++I]);
-            else
+        const bool Shared = TakesSharedValue(Option);
+        if (Shared || Program.TakesValue(Option)) {
+            if (Equals == std::string::npos && I + 1 >= Args.size())
                 throw EKRUsageError(Option + " needs a value");
-        } else if (Equals != std::string::npos && ApplyFlag(Result, Option)) {
+            const std::string Value = Equals != std::string::npos ? Arg.substr(Equals + 1) : Args[++I];
+            if (Shared)
+                ApplyValue(Result, Option, Value);
+            else
+                Program.ApplyValue(Option, Value);
+        } else if (Equals != std::string::npos && (ApplyFlag(Result, Option) || Program.ApplyFlag(Option))) {
             throw EKRUsageError(Option + " takes no value");
-        } else if (!ApplyFlag(Result, Arg)) {
+        } else if (!ApplyFlag(Result, Arg) && !Program.ApplyFlag(Arg)) {
             throw EKRUsageError("unknown option '" + Arg + "'");
         }
     }
@@ -184,13 +182,13 @@ TKRCommandLine ParseCommandLine(const std::vector<std::string> &Args)
     if (Result.DialectOptions.QuoteIdentifiers && !Dialect.TakesQuoteIdentifiers)
         throw EKRUsageError(
                 "--no-quote does not apply to " + Result.Dialect + ": quoting follows --sql-dialect");
+    Program.Check(Result);
     return Result;
 }
 
-const std::string &UsageText()
+std::string UsageText(const TKRProgramOptions &Program)
 {
-    static const std::string Usage = MakeUsage();
-    return Usage;
+    return MakeUsage(Program);
 }
 
 } // namespace korvan
