@@ -405,9 +405,14 @@ void TCustomKorvan::LayOutUnqualifiedFields()
         if (Field->TableDef() != Owner) {
             TKRFieldDef *Moved = Owner->FieldDefs()->Add();
             Moved->Assign(Field);
-            Moved->SetSelectIndex(Field->SelectIndex());
+            // The column keeps its place in the select list. Deleting a field closes the gap it
+            // leaves, so the one read goes from the end of the numbering, where the new one
+            // stands, and no other field moves.
+            const int Position = Field->SelectIndex();
+            Field->SetSelectIndex(Moved->SelectIndex());
             TKRFieldDefs *From = Field->TableDef()->FieldDefs();
             From->Delete(Field->Index());
+            Moved->SetSelectIndex(Position);
             Field = Moved;
         }
         Field->SetUnqualified(false);
