@@ -1,95 +1,25 @@
 // korvan-sql as the programs that drive it see it: exit status, standard output, standard error.
-#include <cstdlib>
-#include <fcntl.h>
-#include <filesystem>
-#include <fstream>
+#include "KRProgramRun.h"
+
 #include <gtest/gtest.h>
-#include <iterator>
-#include <spawn.h>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
 namespace {
 
-namespace fs = std::filesystem;
-
-struct TRun
-{
-    int Status = -1;
-    std::string Out;
-    std::string Err;
-};
-
-std::string ReadFile(const fs::path &Path)
-{
-    std::ifstream File(Path, std::ios::binary);
-    return { std::istreambuf_iterator<char>(File), std::istreambuf_iterator<char>() };
-}
-
-void WriteFile(const fs::path &Path, const std::string &Text)
-{
-    std::ofstream(Path, std::ios::binary) << Text;
-}
+using namespace korvan::test;
 
 std::string Data(const std::string &Name)
 {
     return ReadFile(fs::path(KORVAN_SQL_DATA) / Name);
 }
 
-//! Each test gets a scratch folder for the tool's input, output and the files it is given.
-class KorvanSql : public ::testing::Test
+class KorvanSql : public TScratchTest
 {
 protected:
-    void SetUp() override
-    {
-        std::string Pattern = (fs::path(::testing::TempDir()) / "korvan-sql-XXXXXX").string();
-        ASSERT_NE(mkdtemp(Pattern.data()), nullptr);
-        Scratch = Pattern;
-    }
-
-    void TearDown() override { fs::remove_all(Scratch); }
-
-    fs::path File(const std::string &Name, const std::string &Text)
-    {
-        WriteFile(Scratch / Name, Text);
-        return Scratch / Name;
-    }
-
-    //! Runs the tool with Args, Input on its standard input; files, not pipes, so nothing can block.
     TRun Run(const std::vector<std::string> &Args, const std::string &Input = "")
     {
         return Spawn(KORVAN_SQL, Args, Input);
-    }
-
-    TRun Spawn(const std::string &Program, const std::vector<std::string> &Args, const std::string &Input)
-    {
-        const fs::path In = File("stdin", Input);
-        const fs::path Out = Scratch / "stdout";
-        const fs::path Err = Scratch / "stderr";
-        posix_spawn_file_actions_t Actions;
-        posix_spawn_file_actions_init(&Actions);
-        posix_spawn_file_actions_addopen(&Actions, 0, In.c_str(), O_RDONLY, 0);
-        posix_spawn_file_actions_addopen(&Actions, 1, Out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        posix_spawn_file_actions_addopen(&Actions, 2, Err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        std::vector<std::string> Argv{ Program };
-        Argv.insert(Argv.end(), Args.begin(), Args.end());
-        std::vector<char *> Pointers;
-        for (std::string &Arg : Argv)
-            Pointers.push_back(Arg.data());
-        Pointers.push_back(nullptr);
-        TRun Result;
-        pid_t Child = 0;
-        const int Spawned = posix_spawn(&Child, Program.c_str(), &Actions, nullptr, Pointers.data(), environ);
-        posix_spawn_file_actions_destroy(&Actions);
-        EXPECT_EQ(Spawned, 0) << "cannot start " << Program;
-        int WaitStatus = 0;
-        if (Spawned == 0 && waitpid(Child, &WaitStatus, 0) == Child && WIFEXITED(WaitStatus))
-            Result.Status = WEXITSTATUS(WaitStatus);
-        Result.Out = ReadFile(Out);
-        Result.Err = ReadFile(Err);
-        return Result;
     }
 
     std::string Usage()
@@ -98,8 +28,6 @@ protected:
         EXPECT_EQ(Help.Status, 0);
         return Help.Out;
     }
-
-    fs::path Scratch;
 };
 
 struct TRenderCase
