@@ -400,6 +400,16 @@ private Q_SLOTS:
             QCOMPARE(Shop.Sql(), std::string("SELECT \\n  items.qty\\nFROM\\n  items\\n"));
             QCOMPARE(GridRows(*Shop.K->SelectPanel()->Grid()), std::string("qty||items.qty\n"));
 
+            // And while a window is being closed: the new statement stands, nothing is closed twice.
+            Shop.K->SetSQL(Text);
+            Shop.K->SetOnAddRemoveTable([&](QObject *, TKRTable *, TKRAction Action, bool &) {
+                if (Action == kraRemove)
+                    Shop.K->SetSQL("SELECT o.id FROM orders o");
+            });
+            Shop.Window("c")->Close();
+            QCOMPARE(Shop.K->WorkArea()->TableCount(), 1);
+            QCOMPARE(Shop.Sql(), std::string("SELECT \\n  o.id\\nFROM\\n  orders o\\n"));
+
             // The same from inside OnGetTableFields, and a Clear there.
             Shop.K->SetOnAddRemoveTable({});
             Shop.K->SetOnGetTableFields([&](const std::string &Name, TDataSet *&DataSet, TParams *&) {
