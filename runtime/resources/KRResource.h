@@ -61,6 +61,15 @@ inline constexpr const char *SDialectTakesNoOption = "Dialect '%s' takes no opti
 //! The value given.
 inline constexpr const char *SInvalidSQLDialect = "SQL dialect %d is not 1 or 3";
 
+// The schema source over an application's database connection
+//! Connection name.
+inline constexpr const char *SSchemaNoConnection = "there is no database connection '%s'";
+inline constexpr const char *SSchemaNotOpen = "the database is not open";
+//! Table name, the reason (one of the texts above, or the database's own message).
+inline constexpr const char *SSchemaReadFieldsFailed = "Cannot read the fields of table '%s': %s";
+//! The reason.
+inline constexpr const char *SSchemaReadTablesFailed = "Cannot read the tables of the database: %s";
+
 // Component: the captions of its four pages
 inline constexpr const char *SCriteria = "Criteria";
 inline constexpr const char *SSelection = "Selection";
