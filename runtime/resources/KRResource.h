@@ -46,6 +46,11 @@ inline constexpr const char *SConfirmation = "Confirmation";
 // Dialect options
 inline constexpr const char *SOptionFirst = "First";
 inline constexpr const char *SOptionSkip = "Skip";
+inline constexpr const char *SOptionRows = "Rows";
+inline constexpr const char *SOptionRowsTo = "To";
+inline constexpr const char *SOptionRowsBy = "By";
+inline constexpr const char *SOptionPercent = "Percent";
+inline constexpr const char *SOptionWithTies = "With ties";
 
 // The dialect list: a line on each dialect, and the errors of asking for one
 inline constexpr const char *SDialectGeneric = "Standard SQL, names in double quotes";
