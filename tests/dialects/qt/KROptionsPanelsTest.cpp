@@ -28,7 +28,6 @@ std::unique_ptr<TKRIBSelectParser> NewParser(TKRIBSQLServer Server, const std::s
 //! Replaces Edit's text by typing: select all, then the keys of Text.
 void Retype(QLineEdit *Edit, const QString &Text)
 {
-    Edit->setFocus();
     QTest::keyClick(Edit, Qt::Key_A, Qt::ControlModifier);
     if (Text.isEmpty())
         QTest::keyClick(Edit, Qt::Key_Delete);
@@ -36,7 +35,20 @@ void Retype(QLineEdit *Edit, const QString &Text)
         QTest::keyClicks(Edit, Text);
 }
 
-//! The label whose text is Caption.
+//! What a panel shows: the edits' texts and the boxes' states, joined by "|".
+QString Shown(const TKRFBOptionsPanel &Panel)
+{
+    return Panel.FirstEdit()->text() + u'|' + Panel.SkipEdit()->text();
+}
+
+QString Shown(const TKRIBOptionsPanel &Panel)
+{
+    return QStringList{ Panel.RowsFromEdit()->text(), Panel.RowsToEdit()->text(), Panel.RowsByEdit()->text(),
+        Panel.PercentBox()->isChecked() ? QStringLiteral("Percent") : QString(),
+        Panel.TiesBox()->isChecked() ? QStringLiteral("Ties") : QString() }
+            .join(u'|');
+}
+
 QLabel *LabelOf(const QWidget &Panel, const QString &Caption)
 {
     for (QLabel *Label : Panel.findChildren<QLabel *>())
@@ -45,7 +57,7 @@ QLabel *LabelOf(const QWidget &Panel, const QString &Caption)
     return nullptr;
 }
 
-const std::string FirebirdStatement = "SELECT FIRST 10 SKIP 20 \r\n  T.A\r\nFROM\r\n  T\r\n";
+const std::string Statement = "SELECT \r\n  T.A\r\nFROM\r\n  T\r\n";
 
 } // namespace
 
@@ -55,8 +67,8 @@ class TKROptionsPanelsTest : public QObject
 
 private Q_SLOTS:
     // The Firebird panel's controls stand where the dialect's documentation puts them, except that
-    // the edits move right together as far as a caption wider than the 22 pixels left to it needs:
-    // no caption runs under its edit, in any font.
+    // both edits move right as far as a caption wider than the 22 pixels left to it needs: no
+    // caption runs under its edit, in any font.
     void FirebirdPanelLayout()
     {
         for (const int PointSize : { 6, 9, 14 }) {
@@ -69,16 +81,11 @@ private Q_SLOTS:
             QVERIFY(First != nullptr && Skip != nullptr);
             QCOMPARE(First->pos(), QPoint(8, 8));
             QCOMPARE(Skip->pos(), QPoint(8, 32));
-            // Both edits share their left, never left of 30, and no farther right than needed.
-            const int Left = Panel.FirstEdit()->x();
-            const int Captions = std::max(First->width(), Skip->width());
+            const int Left = std::max(30, 8 + std::max(First->width(), Skip->width()) + 4);
             QCOMPARE(Panel.FirstEdit()->pos(), QPoint(Left, 6));
             QCOMPARE(Panel.SkipEdit()->pos(), QPoint(Left, 30));
-            QCOMPARE(Left, std::max(30, 8 + Captions + 4));
-            QVERIFY(First->fontMetrics().horizontalAdvance(First->text()) <= Captions);
-            if (PointSize == 6)
-                QCOMPARE(Left, 30);
-            QVERIFY(QRect(QPoint(0, 0), Panel.sizeHint()).contains(Panel.SkipEdit()->geometry()));
+            QVERIFY(First->fontMetrics().horizontalAdvance(First->text()) <= First->width());
+            QVERIFY(PointSize != 6 || Left == 30);
         }
     }
 
@@ -97,23 +104,16 @@ private Q_SLOTS:
         Retype(Panel.SkipEdit(), QStringLiteral("20"));
         QCOMPARE(Parser->FBOptions()->First(), 10);
         QCOMPARE(Parser->FBOptions()->Skip(), 20);
-        QCOMPARE(Parser->GetExpression(), FirebirdStatement);
+        QCOMPARE(Parser->GetExpression(), "SELECT FIRST 10 SKIP 20 \r\n  T.A\r\nFROM\r\n  T\r\n");
         QCOMPARE(Changed.count(), 4);
 
         Retype(Panel.FirstEdit(), QStringLiteral("ten"));
-        QCOMPARE(Parser->FBOptions()->First(), 0);
         QCOMPARE(Parser->GetExpression(), "SELECT SKIP 20 \r\n  T.A\r\nFROM\r\n  T\r\n");
-        Retype(Panel.FirstEdit(), QStringLiteral("7x"));
-        QCOMPARE(Parser->FBOptions()->First(), 0);
         Retype(Panel.FirstEdit(), QStringLiteral("99999999999"));
         QCOMPARE(Parser->FBOptions()->First(), 0);
-        Retype(Panel.FirstEdit(), QStringLiteral(" 5"));
-        QCOMPARE(Parser->FBOptions()->First(), 5);
-        QTest::keyClick(Panel.FirstEdit(), Qt::Key_Backspace);
         Retype(Panel.SkipEdit(), QString());
-        QCOMPARE(Parser->FBOptions()->First(), 0);
         QCOMPARE(Parser->FBOptions()->Skip(), 0);
-        QCOMPARE(Parser->GetExpression(), "SELECT \r\n  T.A\r\nFROM\r\n  T\r\n");
+        QCOMPARE(Parser->GetExpression(), Statement);
     }
 
     // The ROWS clause, word by word, as the edits and boxes are filled in and cleared.
@@ -124,7 +124,6 @@ private Q_SLOTS:
         Panel.SetParser(Parser.get());
         Panel.show();
         QVERIFY(QTest::qWaitForWindowExposed(&Panel));
-        const std::string Statement = "SELECT \r\n  T.A\r\nFROM\r\n  T\r\n";
 
         Retype(Panel.RowsFromEdit(), QStringLiteral("1"));
         Retype(Panel.RowsToEdit(), QStringLiteral("10"));
@@ -132,30 +131,22 @@ private Q_SLOTS:
         QTest::mouseClick(Panel.PercentBox(), Qt::LeftButton);
         Panel.TiesBox()->setFocus();
         QTest::keyClick(Panel.TiesBox(), Qt::Key_Space);
-        const TKRIBOptions &Options = *Parser->IBOptions();
-        QCOMPARE(Options.RowsFrom(), 1);
-        QCOMPARE(Options.RowsTo(), 10);
-        QCOMPARE(Options.RowsBy(), 2);
-        QVERIFY(Options.Percent());
-        QVERIFY(Options.Ties());
         QCOMPARE(Parser->GetExpression(), Statement + "ROWS 1 TO 10 BY 2 PERCENT WITH TIES");
 
         QTest::mouseClick(Panel.PercentBox(), Qt::LeftButton);
         Retype(Panel.RowsToEdit(), QStringLiteral("to"));
-        QVERIFY(!Options.Percent());
-        QCOMPARE(Options.RowsTo(), 0);
+        QVERIFY(!Parser->IBOptions()->Percent());
+        QCOMPARE(Parser->IBOptions()->RowsTo(), 0);
         QCOMPARE(Parser->GetExpression(), Statement + "ROWS 1 BY 2 WITH TIES");
 
         // The clause goes once no count is left, whatever the boxes say.
         Retype(Panel.RowsFromEdit(), QString());
         Retype(Panel.RowsByEdit(), QStringLiteral("-"));
         QCOMPARE(Parser->GetExpression(), Statement);
-        // Firebird writes FIRST and SKIP from its own panel; ROWS stays InterBase's here.
-        QCOMPARE(Parser->FBOptions()->First(), 0);
     }
 
-    // After a new statement was read the panels show its options, and showing them writes
-    // nothing: no change is announced, and the statement comes back as read.
+    // After a new statement was read the panels show its options (a count of 0 as an empty edit),
+    // and showing them writes nothing: no change is announced, the statement comes back as read.
     void RefreshShowsTheParsedOptionsWithoutWriting()
     {
         const auto Firebird = NewParser(qssFireBird, "SELECT a FROM t");
@@ -163,36 +154,25 @@ private Q_SLOTS:
         FBPanel.SetParser(Firebird.get());
         Retype(FBPanel.FirstEdit(), QStringLiteral("10"));
         QSignalSpy FBChanged(&FBPanel, &TKROptionsPanel::Changed);
-
         Firebird->SetExpression("SELECT FIRST 3 SKIP 4 a FROM t");
-        QCOMPARE(FBPanel.FirstEdit()->text(), QStringLiteral("10"));
+        QCOMPARE(Shown(FBPanel), QStringLiteral("10|"));
         FBPanel.Refresh();
-        QCOMPARE(FBPanel.FirstEdit()->text(), QStringLiteral("3"));
-        QCOMPARE(FBPanel.SkipEdit()->text(), QStringLiteral("4"));
+        QCOMPARE(Shown(FBPanel), QStringLiteral("3|4"));
         Firebird->SetExpression("SELECT a FROM t");
         FBPanel.Refresh();
-        QCOMPARE(FBPanel.FirstEdit()->text(), QString());
-        QCOMPARE(FBPanel.SkipEdit()->text(), QString());
+        QCOMPARE(Shown(FBPanel), QStringLiteral("|"));
         QCOMPARE(FBChanged.count(), 0);
 
-        const std::string Text = "SELECT \r\n  T.A\r\nFROM\r\n  T\r\nROWS 5 TO 9 BY 2 PERCENT WITH TIES";
-        const auto InterBase = NewParser(qssInterBase, Text);
+        const auto InterBase = NewParser(qssInterBase, "SELECT a FROM t ROWS 5 TO 9 BY 2 PERCENT WITH TIES");
         TKRIBOptionsPanel IBPanel;
         QSignalSpy IBChanged(&IBPanel, &TKROptionsPanel::Changed);
         IBPanel.SetParser(InterBase.get());
-        QCOMPARE(IBPanel.RowsFromEdit()->text(), QStringLiteral("5"));
-        QCOMPARE(IBPanel.RowsToEdit()->text(), QStringLiteral("9"));
-        QCOMPARE(IBPanel.RowsByEdit()->text(), QStringLiteral("2"));
-        QVERIFY(IBPanel.PercentBox()->isChecked());
-        QVERIFY(IBPanel.TiesBox()->isChecked());
+        QCOMPARE(Shown(IBPanel), QStringLiteral("5|9|2|Percent|Ties"));
         InterBase->SetExpression("SELECT a FROM t ROWS 6");
         IBPanel.Refresh();
-        QCOMPARE(IBPanel.RowsFromEdit()->text(), QStringLiteral("6"));
-        QCOMPARE(IBPanel.RowsToEdit()->text(), QString());
-        QVERIFY(!IBPanel.PercentBox()->isChecked());
-        QVERIFY(!IBPanel.TiesBox()->isChecked());
+        QCOMPARE(Shown(IBPanel), QStringLiteral("6||||"));
         QCOMPARE(IBChanged.count(), 0);
-        QCOMPARE(InterBase->GetExpression(), "SELECT \r\n  T.A\r\nFROM\r\n  T\r\nROWS 6");
+        QCOMPARE(InterBase->GetExpression(), Statement + "ROWS 6");
     }
 
     // Without a parser, and after being detached, a panel edits nothing and announces nothing.
@@ -203,11 +183,9 @@ private Q_SLOTS:
         QSignalSpy FBChanged(&FBPanel, &TKROptionsPanel::Changed);
         QSignalSpy IBChanged(&IBPanel, &TKROptionsPanel::Changed);
         FBPanel.Refresh();
-        IBPanel.Refresh();
         Retype(FBPanel.FirstEdit(), QStringLiteral("3"));
-        Retype(IBPanel.RowsFromEdit(), QStringLiteral("3"));
         QTest::mouseClick(IBPanel.TiesBox(), Qt::LeftButton);
-        QCOMPARE(FBPanel.FirstEdit()->text(), QStringLiteral("3"));
+        QCOMPARE(Shown(FBPanel), QStringLiteral("3|"));
 
         const auto Parser = NewParser(qssFireBird, "SELECT a FROM t");
         FBPanel.SetParser(Parser.get());
@@ -220,8 +198,7 @@ private Q_SLOTS:
         QCOMPARE(Parser->FBOptions()->First(), 0);
         QCOMPARE(Parser->IBOptions()->RowsFrom(), 0);
         QVERIFY(!Parser->IBOptions()->Percent());
-        QCOMPARE(FBChanged.count(), 0);
-        QCOMPARE(IBChanged.count(), 0);
+        QCOMPARE(FBChanged.count() + IBChanged.count(), 0);
     }
 };
 
