@@ -137,8 +137,14 @@ std::unique_ptr<TDataSet> TKRSqlSchema::ReadSQLiteFields(
 std::unique_ptr<TDataSet> TKRSqlSchema::ReadDriverFields(
         const QSqlDatabase &Database, const std::string &Name) const
 {
-    // Each driver quotes the name itself where it needs to.
-    const QSqlRecord Record = Database.record(QString::fromStdString(Name));
+    // Drivers build their own statement around the name, and not all of them escape the quotes
+    // inside it; so only a name the database itself listed, in its own spelling, is handed on.
+    const std::vector<std::string> Names = Tables();
+    const auto Listed = std::find_if(
+            Names.begin(), Names.end(), [&Name](const std::string &Table) { return SameText(Table, Name); });
+    if (Listed == Names.end())
+        return nullptr;
+    const QSqlRecord Record = Database.record(QString::fromStdString(*Listed));
     if (Record.isEmpty())
         return nullptr;
     auto DataSet = std::make_unique<TDataSet>();

@@ -146,7 +146,7 @@ TKRIBOptionsPanel::TKRIBOptionsPanel(QWidget *Parent)
         auto *Label = new QLabel(Text(Caption), this);
         Label->setBuddy(Edit);
         Label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        Edit->setFixedWidth(65);
+        Edit->setFixedWidth(EditWidth);
         Grid->addWidget(Label, 0, Column);
         Grid->addWidget(Edit, 0, Column + 1);
     };
