@@ -43,6 +43,25 @@ QString ConnectedSchemaName()
     return QStringLiteral("KRConnectedSchema");
 }
 
+//! The name a statement gives, as the database spells it: without the identifier quotes that hold
+//! it whole ("order items", `order items`, [order items]), inner doubled quotes single again.
+std::string DatabaseName(const std::string &Name)
+{
+    if (Name.size() < 2)
+        return Name;
+    const char Open = Name.front();
+    const char Close = Open == '[' ? ']' : Open;
+    if ((Open != '"' && Open != '`' && Open != '[') || Name.back() != Close)
+        return Name;
+    std::string Result;
+    for (std::size_t I = 1; I + 1 < Name.size(); ++I) {
+        Result += Name[I];
+        if (Name[I] == Close && I + 2 < Name.size() && Name[I + 1] == Close)
+            ++I;
+    }
+    return Result;
+}
+
 } // namespace
 
 TKRSqlSchema::TKRSqlSchema(const QString &ConnectionName, QObject *Parent)
@@ -89,15 +108,17 @@ std::vector<std::string> TKRSqlSchema::Tables() const
     return Names;
 }
 
-bool TKRSqlSchema::HasTable(const std::string &Name) const
+bool TKRSqlSchema::HasTable(const std::string &Text) const
 {
+    const std::string Name = DatabaseName(Text);
     const std::vector<std::string> Names = Tables();
     return std::any_of(
             Names.begin(), Names.end(), [&Name](const std::string &Table) { return SameText(Table, Name); });
 }
 
-std::unique_ptr<TDataSet> TKRSqlSchema::ReadFields(const std::string &Name) const
+std::unique_ptr<TDataSet> TKRSqlSchema::ReadFields(const std::string &Text) const
 {
+    const std::string Name = DatabaseName(Text);
     std::string Problem;
     const QSqlDatabase Database = OpenConnection(Problem);
     if (!Problem.empty())

@@ -50,6 +50,7 @@ public:
     //! Whether Tables() holds Name, letter case ignored as SQLite does (ASCII letters only); raises
     //! as Tables() does.
     bool HasTable(const std::string &Name) const;
+    //! A name held in identifier quotes, as a statement writes it, is looked up without them.
     //! The columns of Name in declaration order with their types; nullptr when the database has no
     //! such table or view. Raises EKRSchemaError when the database is not open or the query fails.
     std::unique_ptr<TDataSet> ReadFields(const std::string &Name) const;

@@ -25,9 +25,11 @@
 #include "parser/KROperators.h"
 #include "parser/KRParserError.h"
 #include "parser/KRTableDefs.h"
+#include "schema/KRSqlSchema.h"
 
 #include <map>
 
+#include <QtSql>
 #include <QtTest>
 #include <QtWidgets>
 
@@ -543,6 +545,48 @@ private Q_SLOTS:
         QVERIFY(!Where.FieldList()->isVisible());
         QTest::mouseClick(Bar, Qt::LeftButton, {}, Bar->tabRect(3).center());
         QCOMPARE(Pages.currentIndex(), 3);
+    }
+
+    // Fields from a real database: the types it declares, names quoted as the statement quotes
+    // them; a database closed under the control reports it clearly and the statement stays.
+    void FieldsFromARealDatabase()
+    {
+        QTemporaryDir Dir;
+        QVERIFY(Dir.isValid());
+        const QString Connection = QStringLiteral("korvan-component-test");
+        {
+            QSqlDatabase Db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), Connection);
+            Db.setDatabaseName(Dir.filePath(QStringLiteral("shop.sqlite")));
+            QVERIFY(Db.open());
+            QSqlQuery Query(Db);
+            QVERIFY(Query.exec(QStringLiteral(
+                    "CREATE TABLE customers (custno INTEGER PRIMARY KEY, name VARCHAR(40), born DATE)")));
+            QVERIFY(Query.exec(
+                    QStringLiteral("CREATE TABLE \"order items\" (orderid INTEGER, qty NUMERIC(10,2))")));
+
+            TKRScriptedPrompter Prompter;
+            TSQLKorvan K;
+            KRConnectSchema(K, Db);
+            const std::string Text = "SELECT c.name, i.qty FROM customers c INNER JOIN \"order items\" i ON "
+                                     "c.custno = i.orderid";
+            K.SetSQL(Text);
+            QCOMPARE(K.GetSQL(), CoreText(K, Text));
+            QCOMPARE(K.WorkArea()->TableCount(), 2);
+            QCOMPARE(K.WorkArea()->LinkCount(), 1);
+            const TKRTable *Customers = K.WorkArea()->GetTable("c");
+            QCOMPARE(Customers->Count(), 3);
+            QCOMPARE(Customers->GetFieldItem("born")->DataType(), ftDate);
+            QCOMPARE(Checked(*K.WorkArea()->GetTable("i")), std::string("qty"));
+
+            Db.close();
+            K.SetSQL("SELECT c.name FROM customers c");
+            QCOMPARE(Prompter.Questions().size(), std::size_t(1));
+            QCOMPARE(Prompter.Questions().at(0).Text,
+                    std::string("Cannot read the fields of table 'customers': the database is not open"));
+            QCOMPARE(K.WorkArea()->TableCount(), 0);
+            QCOMPARE(K.GetSQL(), CoreText(K, "SELECT c.name FROM customers c"));
+        }
+        QSqlDatabase::removeDatabase(Connection);
     }
 
     // On a form being designed: the pages and the splitter, no views; properties still work.
