@@ -37,6 +37,11 @@ if [ -x "$build/bench/korvan-bench-editors" ]; then
     QT_QPA_PLATFORM=offscreen "$build/bench/korvan-bench-editors" --benchmark_filter="$filter" --benchmark_min_time=0.5
 fi
 
+if [ -x "$build/bench/korvan-bench-component" ]; then
+    echo "== Google Benchmark: the whole control, SetSQL and GetSQL (offscreen)"
+    QT_QPA_PLATFORM=offscreen "$build/bench/korvan-bench-component" --benchmark_filter="$filter" --benchmark_min_time=0.5
+fi
+
 if [ -x "$build/bench/korvan-bench-criteria" ]; then
     echo "== Google Benchmark: the criteria editor (offscreen)"
     QT_QPA_PLATFORM=offscreen "$build/bench/korvan-bench-criteria" --benchmark_filter="$filter" --benchmark_min_time=0.5

@@ -12,6 +12,7 @@
 #include "editors/KRSelectPanel.h"
 #include "framework/KREdgeText.h"
 #include "framework/KRStrings.h"
+#include "framework/KRText.h"
 #include "framework/qt/KRBitmap.h"
 #include "framework/qt/KRCanvas.h"
 #include "parser/KRSQLScanner.h"
@@ -75,6 +76,21 @@ QPixmap ImageWithBottomLeftMask(const char *Name)
     const QColor Transparent = Image.toImage().pixelColor(0, Image.height() - 1);
     Image.setMask(Image.createMaskFromColor(Transparent));
     return Image;
+}
+
+//! The row of Window for the column Name: the one named exactly so, else, for a name without
+//! identifier quotes, the one named so in other letter case (unquoted names ignore case in SQL,
+//! and a column the database has must not leave the statement for being typed in capitals).
+TKRListItem *FindRow(const TKRTable &Window, const std::string &Name)
+{
+    if (TKRListItem *Exact = Window.GetFieldItem(Name))
+        return Exact;
+    if (Name.empty() || Name.front() == '"' || Name.front() == '`' || Name.front() == '[')
+        return nullptr;
+    for (int I = 0; I < Window.Count(); ++I)
+        if (SameText(Window.Items(I)->Name(), Name))
+            return Window.Items(I);
+    return nullptr;
 }
 
 } // namespace
@@ -356,7 +372,7 @@ void TCustomKorvan::LayOutFields(TKRTableDef &Def, TKRTable &Window)
             ++J;
             continue;
         }
-        TKRListItem *Row = Window.GetFieldItem(Field->Name());
+        TKRListItem *Row = FindRow(Window, Field->Name());
         if (!Row) {
             Fields->Delete(J);
             continue;
@@ -393,7 +409,7 @@ void TCustomKorvan::LayOutUnqualifiedFields()
         int Found = 0;
         for (const auto &[Def, Identity] : FLoadedWindows) {
             const TKRTable *Window = TKRIdentified::Find<TKRTable>(Identity);
-            TKRListItem *Candidate = Window ? Window->GetFieldItem(Field->Name()) : nullptr;
+            TKRListItem *Candidate = Window ? FindRow(*Window, Field->Name()) : nullptr;
             if (Candidate && Candidate->ParamType() == ptOutput) {
                 ++Found;
                 Owner = const_cast<TKRTableDef *>(Def);
@@ -402,22 +418,30 @@ void TCustomKorvan::LayOutUnqualifiedFields()
         }
         if (Found != 1)
             continue;
-        if (Field->TableDef() != Owner) {
-            TKRFieldDef *Moved = Owner->FieldDefs()->Add();
-            Moved->Assign(Field);
-            // The column keeps its place in the select list. Deleting a field closes the gap it
-            // leaves, so the one read goes from the end of the numbering, where the new one
-            // stands, and no other field moves.
-            const int Position = Field->SelectIndex();
-            Field->SetSelectIndex(Moved->SelectIndex());
-            TKRFieldDefs *From = Field->TableDef()->FieldDefs();
-            From->Delete(Field->Index());
-            Moved->SetSelectIndex(Position);
-            Field = Moved;
-        }
+        if (Field->TableDef() != Owner)
+            Field = MoveField(*Field, *Owner);
         Field->SetUnqualified(false);
         CheckLoadedRow(*Row);
     }
+}
+
+TKRFieldDef *TCustomKorvan::MoveField(TKRFieldDef &Field, TKRTableDef &Owner)
+{
+    // The copy is made at the end of the SELECT list; the original's going closes its gap; then
+    // the copy takes the original's place again.
+    const int Slot = Field.SelectIndex();
+    TKRFieldDef *Moved = Owner.FieldDefs()->Add();
+    Moved->Assign(&Field);
+    Field.TableDef()->FieldDefs()->Delete(Field.Index());
+    TKRTableDefs *Defs = FParser->TableDefs();
+    for (int I = 0; I < Defs->Count(); ++I) {
+        TKRFieldDefs *Fields = Defs->Items(I)->FieldDefs();
+        for (int J = 0; J < Fields->Count(); ++J)
+            if (Fields->Items(J) != Moved && Fields->Items(J)->SelectIndex() >= Slot)
+                Fields->Items(J)->SetSelectIndex(Fields->Items(J)->SelectIndex() + 1);
+    }
+    Moved->SetSelectIndex(Slot);
+    return Moved;
 }
 
 bool TCustomKorvan::LayOutLinks(std::uint64_t Reload)

@@ -36,6 +36,7 @@ class TKRSelectPanel;
 class TKRSelectParser;
 class TKRTable;
 class TKRTableDef;
+class TKRFieldDef;
 class TKRTableList;
 class TParams;
 class TStrings;
@@ -267,6 +268,8 @@ private:
     //! Columns read without their table go to the one window that has them, if there is one.
     void LayOutUnqualifiedFields();
     void CheckLoadedRow(TKRListItem &Row);
+    //! Field, moved to Owner at the same place of the SELECT list; returns the moved field.
+    TKRFieldDef *MoveField(TKRFieldDef &Field, TKRTableDef &Owner);
     //! A link for every join definition between two windows; false as LayOutTables.
     bool LayOutLinks(std::uint64_t Reload);
     //! Clears every view; the model is left alone.

@@ -32,7 +32,8 @@ TFieldText SplitFieldText(const std::string &Text)
     return { Text.substr(0, Dot), Text.substr(Dot + 1) };
 }
 
-//! As SplitFieldText, but a file table's extension (orders.db.field) stays with the table.
+//! As SplitFieldText, but a file table's extension (orders.db.field) stays with the table, when
+//! selecting a field and when taking it out again alike.
 TFieldText SplitFieldTextWithExtension(const std::string &Text)
 {
     TFieldText Result = SplitFieldText(Text);
@@ -109,7 +110,7 @@ void TCustomKorvan::HandleSelectField(
 void TCustomKorvan::HandleUnselectField(
         const std::string &FieldValue, const std::string &AggregateValue, const std::string &AliasValue)
 {
-    const TFieldText Text = SplitFieldText(FieldValue);
+    const TFieldText Text = SplitFieldTextWithExtension(FieldValue);
     TKRTable *Window = FWorkArea->GetTable(Text.Table);
     TKRListItem *Row = Window ? Window->GetFieldItem(Text.Field) : nullptr;
     if (!Row)
@@ -139,7 +140,7 @@ void TCustomKorvan::HandleUnselectField(
 
 void TCustomKorvan::HandleDeleteField(const std::string &FieldValue, const std::string &AliasValue)
 {
-    const TFieldText Text = SplitFieldText(FieldValue);
+    const TFieldText Text = SplitFieldTextWithExtension(FieldValue);
     TKRTable *Window = FWorkArea->GetTable(Text.Table);
     TKRListItem *Row = Window ? Window->GetFieldItem(Text.Field) : nullptr;
     if (!Row)

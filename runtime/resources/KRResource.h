@@ -46,6 +46,11 @@ inline constexpr const char *SConfirmation = "Confirmation";
 // Dialect options
 inline constexpr const char *SOptionFirst = "First";
 inline constexpr const char *SOptionSkip = "Skip";
+inline constexpr const char *SOptionRows = "Rows";
+inline constexpr const char *SOptionRowsTo = "To";
+inline constexpr const char *SOptionRowsBy = "By";
+inline constexpr const char *SOptionPercent = "Percent";
+inline constexpr const char *SOptionWithTies = "With ties";
 
 // The dialect list: a line on each dialect, and the errors of asking for one
 inline constexpr const char *SDialectGeneric = "Standard SQL, names in double quotes";
@@ -60,6 +65,15 @@ inline constexpr const char *SUnknownDialect = "Unknown dialect '%s' (the dialec
 inline constexpr const char *SDialectTakesNoOption = "Dialect '%s' takes no option %s";
 //! The value given.
 inline constexpr const char *SInvalidSQLDialect = "SQL dialect %d is not 1 or 3";
+
+// The schema source over an application's database connection
+//! Connection name.
+inline constexpr const char *SSchemaNoConnection = "there is no database connection '%s'";
+inline constexpr const char *SSchemaNotOpen = "the database is not open";
+//! Table name, the reason (one of the texts above, or the database's own message).
+inline constexpr const char *SSchemaReadFieldsFailed = "Cannot read the fields of table '%s': %s";
+//! The reason.
+inline constexpr const char *SSchemaReadTablesFailed = "Cannot read the tables of the database: %s";
 
 // Component: the captions of its four pages
 inline constexpr const char *SCriteria = "Criteria";
