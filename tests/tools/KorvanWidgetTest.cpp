@@ -262,4 +262,95 @@ TEST_F(KorvanWidget, UnwritablePictureFailsWithItsReason)
     EXPECT_EQ(Directory.Out, "");
 }
 
+// Test databases are made with Python's sqlite3, so that the test needs no Qt itself.
+class KorvanWidgetSchema : public KorvanWidget
+{
+protected:
+    void SetUp() override
+    {
+        KorvanWidget::SetUp();
+        Database = Scratch / "shop.sqlite";
+        const TRun Made = Spawn("/usr/bin/python3",
+                { "-c",
+                        "import sqlite3, sys\n"
+                        "c = sqlite3.connect(sys.argv[1])\n"
+                        "c.execute('CREATE TABLE customers (id INTEGER, name TEXT, city VARCHAR(40))')\n"
+                        "c.execute('CREATE TABLE orders (id INTEGER, custno INTEGER, total NUMERIC(10,2))')\n"
+                        "c.execute('CREATE VIEW \"big orders\" AS SELECT id, total FROM orders')\n"
+                        "c.commit()\n",
+                        Database.string() });
+        ASSERT_EQ(Made.Status, 0) << Made.Err;
+    }
+
+    fs::path Database;
+};
+
+TEST_F(KorvanWidgetSchema, TablesTakeTheirFieldsFromTheDatabase)
+{
+    const std::vector<std::pair<std::string, std::string>> Cases = {
+        // Each unqualified column is of the one table the database gives it to.
+        { "SELECT name, total, id FROM customers c JOIN orders o ON c.id = o.custno",
+                "SELECT \n  c.name,\n  o.total,\n  id\nFROM\n  customers c \n"
+                "  INNER JOIN orders o ON (c.id = o.custno)\n" },
+        // A column the table does not have leaves the statement; letter case does not count.
+        { "SELECT c.NAME, c.nope FROM customers c", "SELECT \n  c.NAME\nFROM\n  customers c\n" },
+        { "SELECT id, total FROM \"big orders\"",
+                "SELECT \n  \"big orders\".id,\n  \"big orders\".total\nFROM\n  \"big orders\"\n" },
+    };
+    const std::string Before = ReadFile(Database);
+    for (const auto &[Statement, Expected] : Cases) {
+        SCOPED_TRACE(Statement);
+        const TRun Result = Run({ "--no-quote", "--schema", Database.string() }, Statement);
+        EXPECT_EQ(Result.Status, 0);
+        EXPECT_EQ(Result.Out, Expected);
+        EXPECT_EQ(Result.Err, "");
+    }
+    // Read-only: the database is as it was.
+    EXPECT_EQ(ReadFile(Database), Before);
+}
+
+TEST_F(KorvanWidgetSchema, ATableTheDatabaseLacksGetsTheStatementsFieldsWithAWarning)
+{
+    const std::string Script = "SELECT x.a, c.name FROM nothere x, customers c;\n"
+                               "SELECT nothere.b FROM nothere;\n"
+                               "SELECT p.r FROM proc(1) p";
+    const TRun Result = Run({ "--no-quote", "--schema", Database.string() }, Script);
+    EXPECT_EQ(Result.Status, 0);
+    EXPECT_EQ(Result.Out, RunSql({ "--no-quote" }, Script).Out);
+    EXPECT_EQ(Result.Err,
+            "korvan-widget: warning: the schema has no table 'nothere': it gets the fields the statement "
+            "names for it\n"
+            "korvan-widget: warning: the schema has no procedure 'proc': it gets the fields the statement "
+            "names for it\n");
+}
+
+TEST_F(KorvanWidgetSchema, AFileThatIsNoReadableDatabaseFailsWithItsReason)
+{
+    const fs::path Missing = Scratch / "missing.sqlite";
+    const fs::path Text = File("notes.sqlite", "SELECT a FROM t\n");
+    const fs::path Empty = File("empty.sqlite", "");
+    std::string Damaged = ReadFile(Database);
+    Damaged.replace(100, std::string::npos, std::string(Damaged.size() - 100, '\x5a'));
+    const fs::path Broken = File("broken.sqlite", Damaged);
+    const std::vector<std::pair<fs::path, std::string>> Cases = {
+        { Missing, "No such file or directory" },
+        { Scratch, "Is a directory" },
+        { Text, "not an SQLite database" },
+        { Empty, "not an SQLite database" },
+        { Broken, "" },
+    };
+    for (const auto &[Path, Reason] : Cases) {
+        SCOPED_TRACE(Path.string());
+        const TRun Result = Run({ "--schema", Path.string() }, "SELECT a FROM t");
+        EXPECT_EQ(Result.Status, 1);
+        EXPECT_EQ(Result.Out, "");
+        const std::string Start = "korvan-widget: cannot read the schema '" + Path.string() + "': " + Reason;
+        EXPECT_EQ(Result.Err.substr(0, Start.size()), Start);
+        EXPECT_EQ(Result.Err.back(), '\n');
+    }
+    // Opening a database that is not there would have made one.
+    EXPECT_FALSE(fs::exists(Missing));
+    EXPECT_EQ(Run({ "--schema=" }, "SELECT a FROM t").Status, 64);
+}
+
 } // namespace

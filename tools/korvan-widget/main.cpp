@@ -2,6 +2,7 @@
 // in the diagram and the editors (SetSQL) and printed as the component writes it back (GetSQL);
 // with --render the component is drawn into a PNG. Exit status: 0 done, 1 failure, 2 syntax error,
 // 64 bad usage.
+#include "KRSchemaFile.h"
 #include "KRStatementFields.h"
 #include "KRToolRun.h"
 #include "component/KRKorvan.h"
@@ -13,6 +14,7 @@
 #include <cstdio>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -125,8 +127,9 @@ class TKorvanWidget : public TKRTool
 public:
     ~TKorvanWidget() override
     {
-        // The component goes before the application it lives in.
+        // The component and the database go before the application they live in.
         FKorvan.reset();
+        FSchema.reset();
         FApplication.reset();
     }
 
@@ -137,7 +140,8 @@ public:
         return R"(Reads every SELECT statement from FILE (standard input when FILE is missing or "-"),
 in order, lays each out in the query builder component (the diagram and every page)
 and prints it as the component writes it back. One component reads all statements.
-Each table gets the fields the statement names for it. Statements end at ";"; empty
+Each table gets its fields from --schema, or else the fields the statement names
+for it. Statements end at ";"; empty
 ones are skipped. A lone statement is printed as it is; with several, each is
 followed by ";" and an empty line, and --json prints an array of their models.
 Nothing is printed when any statement has an error.
@@ -146,7 +150,10 @@ Nothing is printed when any statement has an error.
 
     std::string OptionsUsage() const override
     {
-        return R"(  --render FILE.png          also draw the component into a PNG picture, after the
+        return R"(  --schema FILE.sqlite       take each table's fields from this SQLite database
+                             (read-only); a table it lacks gets the fields the
+                             statement names, with a warning
+  --render FILE.png          also draw the component into a PNG picture, after the
                              last statement
   --page where|select|having|order
                              the page shown in the picture (default where)
@@ -156,12 +163,16 @@ Nothing is printed when any statement has an error.
 
     bool TakesValue(const std::string &Option) const override
     {
-        return Option == "--render" || Option == "--page" || Option == "--size";
+        return Option == "--schema" || Option == "--render" || Option == "--page" || Option == "--size";
     }
 
     void ApplyValue(const std::string &Option, const std::string &Value) override
     {
-        if (Option == "--render") {
+        if (Option == "--schema") {
+            if (Value.empty())
+                throw EKRUsageError("--schema needs a file name");
+            FSchemaPath = Value;
+        } else if (Option == "--render") {
             if (Value.empty())
                 throw EKRUsageError("--render needs a file name");
             FRender = Value;
@@ -187,6 +198,8 @@ Nothing is printed when any statement has an error.
         PrepareEnvironment();
         qInstallMessageHandler(QtMessages);
         FApplication = std::make_unique<QApplication>(FArgc, FArgv.data());
+        if (FSchemaPath)
+            FSchema = std::make_unique<TKRSchemaFile>(*FSchemaPath);
         FKorvan = CreateKorvan(Options);
         FKorvan->resize(FSize.value_or(QSize(1200, 800)));
         // Laid out as on a form, so that the diagram arranges its windows in the real width, but
@@ -201,6 +214,7 @@ Nothing is printed when any statement has an error.
     void Read(const std::string &Text) override
     {
         FFields.reset();
+        FSchemaFields.clear();
         FKorvan->SetSQL(Text);
     }
 
@@ -215,16 +229,37 @@ Nothing is printed when any statement has an error.
 
 private:
     // The component asks for its tables one by one, right after it read the statement: the
-    // fields are worked out from its model at the first question.
+    // statement's own fields are worked out from its model at the first question. The database
+    // knows no procedures' parameters; those always come from the statement.
     void GiveFields(const std::string &Table, TDataSet *&DataSet, TParams *&Params)
     {
         if (!FFields)
             FFields.emplace(*FKorvan->Parser());
-        if (TKRStatementTable *Found = FFields->Find(Table)) {
+        TKRStatementTable *Found = FFields->Find(Table);
+        if (Found) {
             DataSet = &Found->DataSet;
             Params = Found->Params.get();
         }
+        if (!FSchema)
+            return;
+        std::unique_ptr<TDataSet> Fields;
+        try {
+            Fields = FSchema->Schema().ReadFields(Table);
+        } catch (const EKRSchemaError &Error) {
+            throw Exception("korvan-widget: " + Error.Message());
+        }
+        if (Fields) {
+            DataSet = FSchemaFields.emplace_back(std::move(Fields)).get();
+            return;
+        }
+        const TKRTableDef *Def = FKorvan->Parser()->TableDefs()->FindByName(Table);
+        const std::string Kind = Def && Def->TableType() == qttStoredProc ? "procedure" : "table";
+        if (FWarned.insert(Table).second)
+            Warn("korvan-widget: warning: the schema has no " + Kind + " '" + Table
+                    + "': it gets the fields the statement names for it\n");
     }
+
+    static void Warn(const std::string &Text) { std::fwrite(Text.data(), 1, Text.size(), stderr); }
 
     void Render(const std::string &FileName)
     {
@@ -239,6 +274,7 @@ private:
                     + "': " + Writer.errorString().toStdString());
     }
 
+    std::optional<std::string> FSchemaPath;
     std::optional<std::string> FRender;
     std::optional<int> FPage;
     std::optional<QSize> FSize;
@@ -248,8 +284,13 @@ private:
     std::string FProgramName = "korvan-widget";
     std::array<char *, 2> FArgv{ FProgramName.data(), nullptr };
     std::unique_ptr<QApplication> FApplication;
+    std::unique_ptr<TKRSchemaFile> FSchema;
     std::unique_ptr<TCustomKorvan> FKorvan;
     std::optional<TKRStatementFields> FFields;
+    //! The fields read from the database for the statement being laid out.
+    std::vector<std::unique_ptr<TDataSet>> FSchemaFields;
+    //! The tables the database lacks that were already named in a warning.
+    std::set<std::string> FWarned;
 };
 
 } // namespace
