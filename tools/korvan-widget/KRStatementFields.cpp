@@ -1,7 +1,6 @@
 #include "KRStatementFields.h"
 
 #include "dialects/KRIBScanner.h"
-#include "framework/KRText.h"
 
 #include <vector>
 
