@@ -106,8 +106,14 @@ void GetSQLAfterEdit(benchmark::State &State)
     State.counters["bytes"] = static_cast<double>(Length);
 }
 
+void SetSQLHuge(benchmark::State &State)
+{
+    SetSQL(State, bench::HugeSize);
+}
+
 BENCHMARK(SetSQLMedium)->Unit(benchmark::kMillisecond);
 BENCHMARK(SetSQLLarge)->Unit(benchmark::kMillisecond);
+BENCHMARK(SetSQLHuge)->Unit(benchmark::kMillisecond);
 BENCHMARK(GetSQLAfterEdit)->Unit(benchmark::kMicrosecond);
 
 } // namespace

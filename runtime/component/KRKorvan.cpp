@@ -37,6 +37,25 @@ namespace {
 //! The event that runs the change check once the events queued before it have run.
 const QEvent::Type CheckSQLEvent = static_cast<QEvent::Type>(QEvent::registerEventType());
 
+//! Puts the diagram's repainting and its search for free places off while a statement is laid out.
+struct TDiagramUpdate
+{
+    explicit TDiagramUpdate(TKRWorkArea &Area)
+        : WorkArea(Area)
+    {
+        WorkArea.BeginUpdate();
+        WorkArea.SetFindPlaces(false);
+    }
+    ~TDiagramUpdate()
+    {
+        WorkArea.SetFindPlaces(true);
+        WorkArea.EndUpdate();
+    }
+    TDiagramUpdate(const TDiagramUpdate &) = delete;
+    TDiagramUpdate &operator=(const TDiagramUpdate &) = delete;
+    TKRWorkArea &WorkArea;
+};
+
 QString Q(const std::string &Text)
 {
     return QString::fromStdString(Text);
@@ -251,6 +270,8 @@ void TCustomKorvan::SetSQL(const std::string &Text)
         {
             const TLoading Loading(*this);
             ClearViews();
+            // The windows are arranged once they are all there, and the view repainted once.
+            const TDiagramUpdate Update(*FWorkArea);
             if (!LayOutTables(Reload))
                 return;
             ArrangeLoadedWindows();
