@@ -22,8 +22,8 @@ namespace {
 //! A control that knows, for every table of Text, the columns the statement names for it.
 struct TControl
 {
-    explicit TControl(const std::string &Text)
-        : Text(Text)
+    explicit TControl(std::string Statement)
+        : Text(std::move(Statement))
     {
         const auto Parser = Construct<TKRSelectParser>();
         Parser->SetExpression(Text);
