@@ -218,6 +218,13 @@ void TCustomKorvan::CreateViews()
     FOrderPanel->SetParser(FParser.get());
     FOrderPanel->SetOnGetFields(
             [this](QObject *Sender, TStrings &Fields) { HandleGetOrderFields(Sender, Fields); });
+    // Each editor fills its page.
+    const QList<QWidget *> Views{ FWherePanel, FSelectPanel, FHavingPanel, FOrderPanel };
+    for (int Index = 0; Index < Views.size(); ++Index) {
+        auto *PageLayout = new QVBoxLayout(FPageCtrl->widget(Index));
+        PageLayout->setContentsMargins(0, 0, 0, 0);
+        PageLayout->addWidget(Views[Index]);
+    }
 
     FWorkArea->setToolTipDuration(-1);
     FWorkArea->SetOnCheckItem([this](TKRTable *Table, TKRListItem *Item) { HandleCheckField(Table, Item); });
