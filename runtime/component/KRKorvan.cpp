@@ -154,6 +154,8 @@ TCustomKorvan::~TCustomKorvan()
 {
     if (qApp)
         qApp->removeEventFilter(this);
+    FPageCtrl->tabBar()->removeEventFilter(this);
+    FPageCtrl->removeEventFilter(this);
     // The views hold on to the parser's model: they go first.
     FTableList.reset();
     delete FSplitter;
