@@ -22,8 +22,8 @@ namespace {
 //! A control that knows, for every table of Text, the columns the statement names for it.
 struct TControl
 {
-    explicit TControl(const std::string &Text)
-        : Text(Text)
+    explicit TControl(std::string Statement)
+        : Text(std::move(Statement))
     {
         const auto Parser = Construct<TKRSelectParser>();
         Parser->SetExpression(Text);
@@ -106,8 +106,14 @@ void GetSQLAfterEdit(benchmark::State &State)
     State.counters["bytes"] = static_cast<double>(Length);
 }
 
+void SetSQLHuge(benchmark::State &State)
+{
+    SetSQL(State, bench::HugeSize);
+}
+
 BENCHMARK(SetSQLMedium)->Unit(benchmark::kMillisecond);
 BENCHMARK(SetSQLLarge)->Unit(benchmark::kMillisecond);
+BENCHMARK(SetSQLHuge)->Unit(benchmark::kMillisecond);
 BENCHMARK(GetSQLAfterEdit)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -37,6 +37,25 @@ namespace {
 //! The event that runs the change check once the events queued before it have run.
 const QEvent::Type CheckSQLEvent = static_cast<QEvent::Type>(QEvent::registerEventType());
 
+//! Puts the diagram's repainting and its search for free places off while a statement is laid out.
+struct TDiagramUpdate
+{
+    explicit TDiagramUpdate(TKRWorkArea &Area)
+        : WorkArea(Area)
+    {
+        WorkArea.BeginUpdate();
+        WorkArea.SetFindPlaces(false);
+    }
+    ~TDiagramUpdate()
+    {
+        WorkArea.SetFindPlaces(true);
+        WorkArea.EndUpdate();
+    }
+    TDiagramUpdate(const TDiagramUpdate &) = delete;
+    TDiagramUpdate &operator=(const TDiagramUpdate &) = delete;
+    TKRWorkArea &WorkArea;
+};
+
 QString Q(const std::string &Text)
 {
     return QString::fromStdString(Text);
@@ -135,6 +154,8 @@ TCustomKorvan::~TCustomKorvan()
 {
     if (qApp)
         qApp->removeEventFilter(this);
+    FPageCtrl->tabBar()->removeEventFilter(this);
+    FPageCtrl->removeEventFilter(this);
     // The views hold on to the parser's model: they go first.
     FTableList.reset();
     delete FSplitter;
@@ -199,6 +220,13 @@ void TCustomKorvan::CreateViews()
     FOrderPanel->SetParser(FParser.get());
     FOrderPanel->SetOnGetFields(
             [this](QObject *Sender, TStrings &Fields) { HandleGetOrderFields(Sender, Fields); });
+    // Each editor fills its page.
+    const QList<QWidget *> Views{ FWherePanel, FSelectPanel, FHavingPanel, FOrderPanel };
+    for (int Index = 0; Index < Views.size(); ++Index) {
+        auto *PageLayout = new QVBoxLayout(FPageCtrl->widget(Index));
+        PageLayout->setContentsMargins(0, 0, 0, 0);
+        PageLayout->addWidget(Views[Index]);
+    }
 
     FWorkArea->setToolTipDuration(-1);
     FWorkArea->SetOnCheckItem([this](TKRTable *Table, TKRListItem *Item) { HandleCheckField(Table, Item); });
@@ -251,6 +279,8 @@ void TCustomKorvan::SetSQL(const std::string &Text)
         {
             const TLoading Loading(*this);
             ClearViews();
+            // The windows are arranged once they are all there, and the view repainted once.
+            const TDiagramUpdate Update(*FWorkArea);
             if (!LayOutTables(Reload))
                 return;
             ArrangeLoadedWindows();

@@ -51,6 +51,12 @@ std::string TKRTable::GetAlias() const
     return Trim(FAlias).empty() ? FTableName : FAlias;
 }
 
+bool TKRTable::AliasIs(std::string_view Alias) const
+{
+    const bool Blank = std::all_of(FAlias.begin(), FAlias.end(), [](unsigned char C) { return C <= ' '; });
+    return (Blank ? FTableName : FAlias) == Alias;
+}
+
 std::string TKRTable::GetCaption() const
 {
     return Trim(FAlias).empty() ? FTableName : FTableName + " (" + FAlias + ")";

@@ -9,6 +9,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <QRect>
@@ -31,6 +32,8 @@ public:
     const std::string &Alias() const { return FAlias; }
     void SetAlias(std::string Value);
     std::string GetAlias() const;
+    //! Whether GetAlias() is Alias (without making a copy of either).
+    bool AliasIs(std::string_view Alias) const;
     //! The table name, and " (" + alias + ")" when there is an alias.
     std::string GetCaption() const;
     //! The first row named exactly Name, or nullptr.

@@ -142,12 +142,25 @@ void TKRWorkArea::scrollContentsBy(int DX, int DY)
 
 void TKRWorkArea::InvalidateRect(const QRect &Rect)
 {
-    viewport()->update(Rect);
+    if (FUpdating == 0)
+        viewport()->update(Rect);
 }
 
 void TKRWorkArea::InvalidateRegion(const QRegion &Region)
 {
-    viewport()->update(Region);
+    if (FUpdating == 0)
+        viewport()->update(Region);
+}
+
+void TKRWorkArea::BeginUpdate()
+{
+    ++FUpdating;
+}
+
+void TKRWorkArea::EndUpdate()
+{
+    if (FUpdating > 0 && --FUpdating == 0)
+        viewport()->update();
 }
 
 void TKRWorkArea::paintEvent(QPaintEvent *Event)
@@ -181,8 +194,8 @@ void TKRWorkArea::paintEvent(QPaintEvent *Event)
 std::string TKRWorkArea::UniqueAlias(const std::string &Name, int &Counter) const
 {
     const auto Taken = [this](const std::string &Alias) {
-        return std::any_of(FTableWindows.begin(), FTableWindows.end(),
-                [&](const auto &T) { return T->GetAlias() == Alias; });
+        return std::any_of(
+                FTableWindows.begin(), FTableWindows.end(), [&](const auto &T) { return T->AliasIs(Alias); });
     };
     std::string Alias = Name;
     Counter = 0;
@@ -223,7 +236,7 @@ TKRTable *TKRWorkArea::PlaceWindow(std::unique_ptr<TKRTable> Table)
         Table->SetWidth(Needed);
 
     QRect R = Table->GetBoundsRect().translated(50, 20);
-    for (std::size_t I = 0; I < FTableWindows.size();) {
+    for (std::size_t I = 0; FFindPlaces && I < FTableWindows.size();) {
         const QRect Other = FTableWindows[I]->GetBoundsRect();
         if (R.intersects(Other)) {
             R.moveLeft(KRRight(Other) + 10);
@@ -266,7 +279,7 @@ TKRTable *TKRWorkArea::GetTable(const std::string &Alias) const
     if (Trim(Alias).empty())
         return FTableWindows.size() == 1 ? FTableWindows.front().get() : nullptr;
     for (const auto &Table : FTableWindows)
-        if (Table->GetAlias() == Alias)
+        if (Table->AliasIs(Alias))
             return Table.get();
     return nullptr;
 }
@@ -361,7 +374,8 @@ TKRLink *TKRWorkArea::AddLink(TKRTable *Table1, TKRTable *Table2, TKRListItem *I
             JoinDef->SetJoinFieldName(Added->SecondItem()->Name());
         }
     }
-    InvalidateRegion(Added->GetClipRgn(0));
+    if (FUpdating == 0)
+        InvalidateRegion(Added->GetClipRgn(0));
     if (FOnAddLink)
         FOnAddLink(this, Added);
     return Added;

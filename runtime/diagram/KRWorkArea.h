@@ -103,6 +103,9 @@ public:
     //! As AddPanel, with the window of a stored procedure that also shows the parameters of Params.
     class TKRStoredProc *AddProc(
             const std::string &Name, const TDataSet *DataSet, const class TParams *Params);
+    //! Whether a new window looks for a place free of the others (the default); a caller that
+    //! arranges many windows itself afterwards switches it off meanwhile.
+    void SetFindPlaces(bool Value) { FFindPlaces = Value; }
     //! Name, or Name followed by the first counter (1, 2, ...) that no window's alias holds;
     //! Counter tells which (0 for Name itself).
     std::string UniqueAlias(const std::string &Name, int &Counter) const;
@@ -205,6 +208,9 @@ public:
     //! Repaints Rect or Region, given in client coordinates.
     void InvalidateRect(const QRect &Rect);
     void InvalidateRegion(const QRegion &Region);
+    //! Between the two, nothing is repainted piece by piece; the end repaints the whole view once.
+    void BeginUpdate();
+    void EndUpdate();
 
     //! Adds an item to a popup menu that the work area pops up: Caption "-" is a separator;
     //! Handler runs after the menu has closed, guarded.
@@ -327,6 +333,8 @@ private:
     TKRListItem *FDropHighlight = nullptr;
     //! A field drag of this work area waits or runs.
     bool FFieldDrag = false;
+    bool FFindPlaces = true;
+    int FUpdating = 0;
 };
 
 } // namespace korvan

@@ -9,6 +9,8 @@
 #include "resources/KRResource.h"
 
 #include <algorithm>
+#include <cctype>
+#include <unordered_map>
 
 #include <QEvent>
 #include <QHeaderView>
@@ -277,23 +279,29 @@ void TKROrderPanel::RefreshFields()
         const QSignalBlocker BlockOrder(lvOrder);
         lbFields->clear();
         lvOrder->clear();
-        for (const std::string &Field : Offered)
-            AppendField({ Field, false });
-        // Entries the fields do not offer (positions, expressions, columns of a table without a
-        // window) are listed too: the next edit writes the list back, and must not lose them.
+        // Each sorted entry takes the first offered field of its name (letter case ignored) off
+        // the field list. Entries the fields do not offer (positions, expressions, columns of a
+        // table without a window) are listed too: the next edit writes the list back, and must not
+        // lose them.
         const TKROrderByItems &Items = *FParser->OrderByItems();
-        for (int I = 0; I < Items.Count(); ++I) {
-            const std::string &Text = Items.Strings(I);
-            const bool Expression = Items.IsExpression(I);
-            if (!Expression) {
-                for (int Row = 0; Row < lbFields->count(); ++Row)
-                    if (SameText(S(lbFields->item(Row)->text()), Text)) {
-                        delete lbFields->takeItem(Row);
-                        break;
-                    }
-            }
-            AppendOrder({ Text, Expression }, Items.Orders(I) == okDesc);
+        const auto Key = [](std::string Text) {
+            std::transform(Text.begin(), Text.end(), Text.begin(),
+                    [](unsigned char C) { return static_cast<char>(std::toupper(C)); });
+            return Text;
+        };
+        std::unordered_map<std::string, int> Sorted;
+        for (int I = 0; I < Items.Count(); ++I)
+            if (!Items.IsExpression(I))
+                ++Sorted[Key(Items.Strings(I))];
+        for (const std::string &Field : Offered) {
+            const auto Found = Sorted.find(Key(Field));
+            if (Found != Sorted.end() && Found->second > 0)
+                --Found->second;
+            else
+                AppendField({ Field, false });
         }
+        for (int I = 0; I < Items.Count(); ++I)
+            AppendOrder({ Items.Strings(I), Items.IsExpression(I) }, Items.Orders(I) == okDesc);
         FShownFields = Offered;
         FBuilt = true;
     }

@@ -505,6 +505,12 @@ private Q_SLOTS:
         QCOMPARE(Pages.tabText(2), QStringLiteral("Grouping criteria"));
         QCOMPARE(K.TabHeight(), 170);
         QCOMPARE(Pages.height(), 170);
+        // Every editor fills its page.
+        for (QWidget *View :
+                { static_cast<QWidget *>(K.WherePanel()), static_cast<QWidget *>(K.OrderPanel()) }) {
+            K.SetActivePage(View == K.WherePanel() ? 0 : 3);
+            QCOMPARE(View->size(), View->parentWidget()->size());
+        }
         K.SetTabHeight(150);
         QCOMPARE(K.TabHeight(), 170);
         K.SetTabHeight(200);
