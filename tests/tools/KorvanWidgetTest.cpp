@@ -199,8 +199,9 @@ TEST_F(KorvanWidget, HelpListsKorvanSqlsOptionsAndThePictures)
     EXPECT_EQ(Result.Status, 0);
     EXPECT_EQ(Result.Err, "");
     for (const char *Option : { "--dialect generic|interbase|firebird|mysql", "--no-quote", "--keywords",
-                 "--functions", "--crlf", "--json", "--render FILE.png", "--page where|select|having|order",
-                 "--size WxH", "1200x800", "--help", "Exit status: 0 done, 1 failure" }) {
+                 "--functions", "--crlf", "--json", "--schema FILE.sqlite", "--render FILE.png",
+                 "--page where|select|having|order", "--size WxH", "1200x800", "--help",
+                 "Exit status: 0 done, 1 failure" }) {
         EXPECT_NE(Result.Out.find(Option), std::string::npos) << Option;
     }
 }
