@@ -365,13 +365,32 @@ bool TCustomKorvan::LayOutTables(std::uint64_t Reload)
 void TCustomKorvan::ArrangeLoadedWindows()
 {
     // The windows of a statement read in go in rows, in FROM order, wide enough for their captions
-    // and far enough apart for the links between them to show.
+    // and far enough apart for the links between them to show. Within a row every second window
+    // stands lower, so that a link between two windows of the upper line passes above the one
+    // between them instead of under it.
     constexpr int Margin = 20;
     constexpr int Gap = 40;
+    constexpr int MaxDrop = 160;
     const int Right = std::max(FWorkArea->viewport()->width(), 600) - Margin;
-    int X = Margin;
+    std::vector<TKRTable *> Row;
     int Y = Margin;
-    int RowHeight = 0;
+    const auto PlaceRow = [&] {
+        int Upper = 0;
+        for (std::size_t I = 0; I < Row.size(); I += 2)
+            Upper = std::max(Upper, Row[I]->GetBoundsRect().height());
+        const int Drop = Row.size() > 2 ? std::min(Upper + Gap / 2, MaxDrop) : 0;
+        int X = Margin;
+        int Bottom = Y;
+        for (std::size_t I = 0; I < Row.size(); ++I) {
+            Row[I]->SetLeft(X);
+            Row[I]->SetTop(I % 2 == 1 ? Y + Drop : Y);
+            X += Row[I]->Width() + Gap;
+            Bottom = std::max(Bottom, Row[I]->Top() + Row[I]->GetBoundsRect().height());
+        }
+        Y = Bottom + Gap;
+        Row.clear();
+    };
+    int X = Margin;
     for (const auto &[Def, Identity] : FLoadedWindows) {
         TKRTable *Window = TKRIdentified::Find<TKRTable>(Identity);
         if (!Window)
@@ -379,16 +398,15 @@ void TCustomKorvan::ArrangeLoadedWindows()
         const int Needed = KRRight(Window->CaptionRect(true)) - Window->Left();
         if (Window->Width() < Needed)
             Window->SetWidth(Needed);
-        if (X > Margin && X + Window->Width() > Right) {
+        if (!Row.empty() && X + Window->Width() > Right) {
+            PlaceRow();
             X = Margin;
-            Y += RowHeight + Gap;
-            RowHeight = 0;
         }
-        Window->SetLeft(X);
-        Window->SetTop(Y);
+        Row.push_back(Window);
         X += Window->Width() + Gap;
-        RowHeight = std::max(RowHeight, Window->GetBoundsRect().height());
     }
+    if (!Row.empty())
+        PlaceRow();
 }
 
 void TCustomKorvan::LayOutFields(TKRTableDef &Def, TKRTable &Window)
