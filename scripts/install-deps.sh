@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(cmake g++ make libgtest-dev libbenchmark-dev clang-format binutils clang libclang-rt-14-dev
     libpg-query-dev nlohmann-json3-dev
-    qt6-base-dev libqt6sql6-sqlite qt6-tools-dev designer-qt6 fonts-dejavu-core)
+    qt6-base-dev libqt6sql6-sqlite qt6-tools-dev designer-qt6 fonts-dejavu-core python3)
 
 missing=()
 for p in "${packages[@]}"; do
