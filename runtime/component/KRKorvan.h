@@ -261,6 +261,15 @@ private:
     //! A window for every table definition the application gives fields for; false when the
     //! application replaced the statement meanwhile (Reload is the statement being laid out).
     bool LayOutTables(std::uint64_t Reload);
+    //! The window and row that a grid's source text (alias.field) names; nullptr when none.
+    struct TGridSource
+    {
+        std::string Table;
+        std::string Field;
+        TKRTable *Window = nullptr;
+        TKRListItem *Row = nullptr;
+    };
+    TGridSource GridSource(const std::string &FieldValue) const;
     //! Places the windows of the statement just read in rows, in FROM order.
     void ArrangeLoadedWindows();
     //! Checks the rows of Def's columns; a column without a row leaves the statement.

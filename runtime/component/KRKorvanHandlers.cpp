@@ -71,21 +71,28 @@ void TCustomKorvan::HandleGetOrderFields(QObject *, TStrings &Fields) const
     GetAvailableFields(&Fields);
 }
 
+TCustomKorvan::TGridSource TCustomKorvan::GridSource(const std::string &FieldValue) const
+{
+    const TFieldText Text = SplitFieldTextWithExtension(FieldValue);
+    TGridSource Result{ Text.Table, Text.Field };
+    Result.Window = FWorkArea->GetTable(Text.Table);
+    Result.Row = Result.Window ? Result.Window->GetFieldItem(Text.Field) : nullptr;
+    return Result;
+}
+
 void TCustomKorvan::HandleSelectField(
         const std::string &FieldValue, const std::string &AggregateValue, const std::string &AliasValue)
 {
-    const TFieldText Text = SplitFieldTextWithExtension(FieldValue);
-    TKRTable *Window = FWorkArea->GetTable(Text.Table);
-    TKRListItem *Row = Window ? Window->GetFieldItem(Text.Field) : nullptr;
-    if (!Row)
+    const TGridSource Source = GridSource(FieldValue);
+    if (!Source.Row)
         return;
-    Row->UpdateCheck(AggregateValue.empty());
+    Source.Row->UpdateCheck(AggregateValue.empty());
     TKRTableDefs *Defs = FParser->TableDefs();
-    TKRTableDef *Def = Defs->FindByAlias(Text.Table);
+    TKRTableDef *Def = Defs->FindByAlias(Source.Table);
     if (!Def) {
         Def = Defs->Add();
-        Def->SetAlias(Window->GetAlias());
-        Def->SetName(Window->TableName());
+        Def->SetAlias(Source.Window->GetAlias());
+        Def->SetName(Source.Window->TableName());
     }
     TKRFieldDef *Field = Def->FieldDefs()->FindByAlias(AliasValue);
     if (!Field)
@@ -96,10 +103,10 @@ void TCustomKorvan::HandleSelectField(
         Field->SetName(AggregateValue);
         Field->SetKind(fkFunction);
         TKRFunctionDef *Argument = Field->Arguments()->Add();
-        Argument->SetName(Text.Field);
+        Argument->SetName(Source.Field);
         Argument->SetKind(fkIdentifier);
     } else {
-        Field->SetName(Text.Field);
+        Field->SetName(Source.Field);
         Field->SetKind(fkIdentifier);
     }
     TKRSelectGrid *Grid = FSelectPanel->Grid();
@@ -110,13 +117,11 @@ void TCustomKorvan::HandleSelectField(
 void TCustomKorvan::HandleUnselectField(
         const std::string &FieldValue, const std::string &AggregateValue, const std::string &AliasValue)
 {
-    const TFieldText Text = SplitFieldTextWithExtension(FieldValue);
-    TKRTable *Window = FWorkArea->GetTable(Text.Table);
-    TKRListItem *Row = Window ? Window->GetFieldItem(Text.Field) : nullptr;
-    if (!Row)
+    const TGridSource Source = GridSource(FieldValue);
+    if (!Source.Row)
         return;
-    Row->UpdateCheck(false);
-    const TKRTableDef *Def = FParser->TableDefs()->FindByAlias(Text.Table);
+    Source.Row->UpdateCheck(false);
+    const TKRTableDef *Def = FParser->TableDefs()->FindByAlias(Source.Table);
     TKRFieldDef *Field = Def ? Def->FieldDefs()->FindByAlias(AliasValue) : nullptr;
     if (!Field)
         return;
@@ -125,13 +130,11 @@ void TCustomKorvan::HandleUnselectField(
             Field->SetName(AggregateValue);
     } else if (Field->Kind() == fkIdentifier && !AggregateValue.empty()) {
         // The plain column becomes the argument of the aggregate.
-        TKRFunctionDef Former;
-        Former.SetName(Field->Name());
-        Former.SetKind(Field->Kind());
+        const std::string Former = Field->Name();
         Field->Arguments()->Clear();
         TKRFunctionDef *Argument = Field->Arguments()->Add();
-        Argument->SetName(Former.Name());
-        Argument->SetKind(Former.Kind());
+        Argument->SetName(Former);
+        Argument->SetKind(fkIdentifier);
         Field->SetName(AggregateValue);
         Field->SetKind(fkFunction);
     }
@@ -140,13 +143,11 @@ void TCustomKorvan::HandleUnselectField(
 
 void TCustomKorvan::HandleDeleteField(const std::string &FieldValue, const std::string &AliasValue)
 {
-    const TFieldText Text = SplitFieldTextWithExtension(FieldValue);
-    TKRTable *Window = FWorkArea->GetTable(Text.Table);
-    TKRListItem *Row = Window ? Window->GetFieldItem(Text.Field) : nullptr;
-    if (!Row)
+    const TGridSource Source = GridSource(FieldValue);
+    if (!Source.Row)
         return;
-    Row->UpdateCheck(false);
-    const TKRTableDef *Def = FParser->TableDefs()->FindByAlias(Text.Table);
+    Source.Row->UpdateCheck(false);
+    const TKRTableDef *Def = FParser->TableDefs()->FindByAlias(Source.Table);
     if (const TKRFieldDef *Field = Def ? Def->FieldDefs()->FindByAlias(AliasValue) : nullptr)
         Def->FieldDefs()->Delete(Field->Index());
     NoteChange();
