@@ -15,6 +15,8 @@
 #include "framework/KRText.h"
 #include "framework/qt/KRBitmap.h"
 #include "framework/qt/KRCanvas.h"
+#include "framework/qt/KRPrompter.h"
+#include "parser/KROperators.h"
 #include "parser/KRSQLScanner.h"
 #include "parser/KRSelectParser.h"
 #include "parser/KRTableDefs.h"
@@ -863,6 +865,28 @@ void TCustomKorvan::SetOperators(const TKROperators *Value)
     FParser->SetOperators(Value);
     if (Bracket)
         EndReload();
+}
+
+QString TCustomKorvan::OperatorsText() const
+{
+    return Q(korvan::OperatorsText(*FParser->Operators()));
+}
+
+void TCustomKorvan::SetOperatorsText(const QString &Value)
+{
+    TKROperators Table;
+    try {
+        korvan::SetOperatorsText(Table, Value.toStdString());
+    } catch (const Exception &Error) {
+        KRPrompter().ShowException(this, Error.Message());
+        return;
+    }
+    SetOperators(&Table);
+}
+
+void TCustomKorvan::ResetOperators()
+{
+    SetOperators(CreateParser()->Operators());
 }
 
 void TCustomKorvan::SetOptions(TKROptions Value)

@@ -61,6 +61,7 @@ class TCustomKorvan : public QWidget,
     Q_PROPERTY(QStringList Aggregates READ Aggregates WRITE SetAggregates RESET ResetAggregates)
     Q_PROPERTY(QStringList Functions READ Functions WRITE SetFunctions RESET ResetFunctions)
     Q_PROPERTY(QStringList Keywords READ Keywords WRITE SetKeywords RESET ResetKeywords)
+    Q_PROPERTY(QString Operators READ OperatorsText WRITE SetOperatorsText RESET ResetOperators)
     Q_PROPERTY(TKROptionFlags Options READ OptionFlags WRITE SetOptionFlags RESET ResetOptions)
     Q_PROPERTY(int TabHeight READ TabHeight WRITE SetTabHeight RESET ResetTabHeight)
     Q_PROPERTY(TKRVisibleTabs VisibleTabs READ VisibleTabs WRITE SetVisibleTabs RESET ResetVisibleTabs)
@@ -152,6 +153,12 @@ public:
     //! The parser's operator table. Replacing it keeps the conditions on the pages.
     TKROperators *Operators() const;
     void SetOperators(const TKROperators *Value);
+    //! The operator table as a form stores it (one operator a line, see OperatorsText). A text that
+    //! does not read is shown as an error and leaves the table as it was.
+    QString OperatorsText() const;
+    void SetOperatorsText(const QString &Value);
+    //! The dialect's own operators.
+    void ResetOperators();
     TKROptions Options() const override { return FOptions; }
     void SetOptions(TKROptions Value);
     TKROptionFlags OptionFlags() const;

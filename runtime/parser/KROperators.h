@@ -4,6 +4,7 @@
 #include "framework/KRCollectionBase.h"
 
 #include <string>
+#include <string_view>
 
 namespace korvan {
 
@@ -62,5 +63,14 @@ public:
     //! Empties the table and fills it with the default operators, = to IS NOT NULL.
     void LoadDefaults();
 };
+
+//! The table as text that forms store: one operator a line, its name, caption, operand count,
+//! prefix, relate and postfix, each in double quotes (inner quotes doubled), separated by commas.
+//! Lines end with LF.
+std::string OperatorsText(const TKROperators &Operators);
+//! Replaces the table by what Text holds in the form OperatorsText writes (CR LF line ends and
+//! empty lines are taken too). Raises EConvertError naming the line and what is wrong with it, and
+//! then leaves the table as it was.
+void SetOperatorsText(TKROperators &Operators, std::string_view Text);
 
 } // namespace korvan

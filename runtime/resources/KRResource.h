@@ -190,5 +190,12 @@ inline constexpr const char *SSQLExpression = "SQL expression:";
 inline constexpr const char *SPreviewLeftOperand = "??? ";
 //! ... and shows this one for each further operand.
 inline constexpr const char *SPreviewOperand = " ??? ";
+//! The line number, what is wrong with it.
+inline constexpr const char *SOperatorLineInvalid = "Line %d of the operator table: %s";
+//! The number of items found.
+inline constexpr const char *SOperatorItemCount =
+        "an operator has 6 items (name, caption, count, prefix, relate, postfix), not %d";
+//! The text given as the count.
+inline constexpr const char *SOperatorCountInvalid = "the operand count '%s' is not a number";
 
 } // namespace korvan

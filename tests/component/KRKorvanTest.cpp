@@ -633,6 +633,21 @@ private Q_SLOTS:
         QVERIFY(K.setProperty("QuoteIdentifiers", false));
         QVERIFY(K.IsQuoteIdentifiersStored());
 
+        // The operator table as a form stores it: read back as written; a text that does not read
+        // is shown as an error and changes nothing.
+        const QString Table = K.property("Operators").toString();
+        QVERIFY(K.setProperty("Operators", Table + QStringLiteral("\"~\",\"Regex\",\"1\",\"\",\"\",\"\"\n")));
+        QCOMPARE(K.Operators()->Count(), 15);
+        {
+            TKRScriptedPrompter Prompter;
+            QVERIFY(K.setProperty("Operators", QStringLiteral("=,Equal\n")));
+            QCOMPARE(Prompter.Questions().size(), std::size_t(1));
+            QVERIFY(Prompter.Questions().at(0).Text.starts_with("Line 1 of the operator table"));
+        }
+        QCOMPARE(K.Operators()->Count(), 15);
+        K.ResetOperators();
+        QCOMPARE(K.property("Operators").toString(), Table);
+
         // Replacing the operator table keeps the conditions shown.
         K.SetSQL("SELECT t.a FROM t WHERE t.a LIKE 'x%'");
         TKROperators Copy;

@@ -1,8 +1,10 @@
 #include "parser/KROperators.h"
 
+#include "framework/KRException.h"
 #include "parser/KRCriterions.h"
 #include "parser/KRSelectParser.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -190,4 +192,39 @@ TEST(KROperators, FilterNamesForTheCriteriaEditor)
     EXPECT_EQ(GetFilterAsString(cfNone), "None");
     EXPECT_EQ(GetFilterAsString(cfNotAll), "Not all");
     EXPECT_EQ(GetFilterAsString(static_cast<TKRCriterionFilter>(4)), "");
+}
+
+// The text a form stores reads back into the same table, whatever the operators' texts hold; a
+// line that does not read names itself and leaves the table alone.
+TEST(KROperators, TableTextReadsBackAndRefusesWhatIsMalformed)
+{
+    TKROperators Table;
+    Table.LoadDefaults();
+    TKROperator *Odd = Table.Add();
+    Odd->SetName("IS, \"quoted\"");
+    Odd->SetCaption("two words");
+    Odd->SetCount(-1);
+    const std::string Text = OperatorsText(Table);
+    EXPECT_EQ(std::count(Text.begin(), Text.end(), '\n'), Table.Count());
+    TKROperators Read;
+    SetOperatorsText(Read, Text);
+    EXPECT_EQ(Rows(Read), Rows(Table));
+    // CR LF and empty lines are taken too.
+    SetOperatorsText(Read, "=,Equal,1,,,\r\n\r\nLIKE,Like,1,,,\r\n");
+    EXPECT_EQ(Rows(Read), (std::vector<std::string>{ "Equal|=|1|||", "Like|LIKE|1|||" }));
+
+    const auto Refused = [&Read](const std::string &Bad) {
+        try {
+            SetOperatorsText(Read, Bad);
+        } catch (const EConvertError &Error) {
+            return Error.Message();
+        }
+        return std::string("accepted");
+    };
+    EXPECT_EQ(Refused("=,Equal,1,,,\nLIKE,Like\n"),
+            "Line 2 of the operator table: an operator has 6 items (name, caption, count, prefix, relate, "
+            "postfix), not 2");
+    EXPECT_EQ(Refused("=,Equal,one,,,\n"),
+            "Line 1 of the operator table: the operand count 'one' is not a number");
+    EXPECT_EQ(Rows(Read), (std::vector<std::string>{ "Equal|=|1|||", "Like|LIKE|1|||" }));
 }
